@@ -1,0 +1,44 @@
+# Tapstart: one entry point for building, testing and running.
+# BUILD may point elsewhere so that several people can build side by side.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+NATIVE := $(BUILD)/native
+WIN := $(BUILD)/win64
+
+.PHONY: all bootstrap native win64 test run dist bench clean screenshots
+
+all: native win64
+
+bootstrap:
+	@tools/bootstrap
+
+$(NATIVE)/CMakeCache.txt:
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DTAPSTART_SANITIZE=ON
+
+$(WIN)/CMakeCache.txt:
+	cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake
+
+native: $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS)
+
+win64: $(WIN)/CMakeCache.txt
+	cmake --build $(WIN) -j $(JOBS)
+
+test: bootstrap
+	$(MAKE) native win64
+	tools/run-tests $(BUILD)
+
+run: bootstrap win64
+	tools/run-demo $(WIN)
+
+dist: win64
+	tools/make-dist $(WIN) dist
+
+bench: bootstrap win64
+	tools/run-bench $(WIN)
+
+screenshots: bootstrap win64
+	tools/screenshot --all $(WIN) docs/screenshots
+
+clean:
+	rm -rf $(BUILD) dist

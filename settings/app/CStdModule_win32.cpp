@@ -1,0 +1,42 @@
+// Start-up of Pantik: window class, common controls, OLE, then the main dialog run modally.
+#include "CStdModule_win32.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "mainwnd/CfrmMain_win32.h"
+
+namespace tapstart {
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  // The dialog class is the system's own; asked for with this instance the system still finds it. Should it
+  // not, the system's instance is asked, since a class with no window procedure could not be registered.
+  if (!GetClassInfoExW(instance, L"#32770", &wc)) {
+    (void)GetLastError();  // dropped on purpose
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExW(nullptr, L"#32770", &wc)) return false;
+  }
+  wc.cbSize = sizeof wc;
+  wc.hInstance = instance;
+  wc.lpszClassName = kMainWindowClass;
+  return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+BOOL CStdModule::InitInstance() {
+  RegisterMainWindowClass(instance_);
+
+  INITCOMMONCONTROLSEX icc{8, 0xFF};  // all classes of the first common-controls generation
+  InitCommonControlsEx(&icc);
+  (void)OleInitialize(nullptr);  // without OLE only drag and drop is lost; the settings still work
+
+  CfrmMain main(*this);
+  UiLanguage = GetSystemDefaultUILanguage();
+  main.Run();
+  OleUninitialize();
+  return TRUE;
+}
+
+}  // namespace tapstart

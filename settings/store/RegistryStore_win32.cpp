@@ -1,0 +1,90 @@
+// Registry and profile-file access for the settings store; each call opens and closes its own key.
+#include "RegistryStore_win32.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/Handles_win32.h"
+
+namespace tapstart {
+namespace {
+
+std::wstring W(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
+
+HKEY RootOf(Hive hive) { return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+
+}  // namespace
+
+bool RegistryStore::CanOpenKey(Hive hive, std::u16string_view key) const {
+  RegKey k;
+  return RegOpenKeyExW(RootOf(hive), W(key).c_str(), 0, KEY_READ, k.Put()) == ERROR_SUCCESS;
+}
+
+std::optional<RegValue> RegistryStore::QueryValue(Hive hive, std::u16string_view key, std::u16string_view name,
+                                                  size_t maxBytes) const {
+  RegKey k;
+  if (RegOpenKeyExW(RootOf(hive), W(key).c_str(), 0, KEY_READ, k.Put()) != ERROR_SUCCESS) return std::nullopt;
+  RegValue v;
+  v.data.resize(maxBytes);
+  DWORD type = 0;
+  DWORD size = static_cast<DWORD>(maxBytes);
+  // A value larger than the buffer answers ERROR_MORE_DATA and reads as missing.
+  if (RegQueryValueExW(k.Get(), W(name).c_str(), nullptr, &type, v.data.data(), &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  v.type = type;
+  v.data.resize(size);
+  return v;
+}
+
+bool RegistryStore::SetValue(std::u16string_view key, std::u16string_view name, const RegValue& value) {
+  RegKey k;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, W(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, k.Put(), nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  return RegSetValueExW(k.Get(), W(name).c_str(), 0, value.type, value.data.data(),
+                        static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
+}
+
+std::wstring ProfilePath(std::u16string_view file) {
+  std::wstring f = W(file);
+  if (f.find_first_of(L"\\/:") != std::wstring::npos) return f;
+  wchar_t dir[MAX_PATH] = {};
+  const UINT n = GetWindowsDirectoryW(dir, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return f;
+  return std::wstring(dir) + L"\\" + f;
+}
+
+std::u16string RegistryStore::ProfileRead(std::u16string_view file, std::u16string_view section,
+                                                std::u16string_view key, std::u16string_view fallback,
+                                                size_t bufferChars) const {
+  if (bufferChars == 0) return {};
+  std::vector<wchar_t> buf(bufferChars, L'\0');
+  const DWORD n = GetPrivateProfileStringW(W(section).c_str(), W(key).c_str(), W(fallback).c_str(), buf.data(),
+                                           static_cast<DWORD>(bufferChars), W(file).c_str());
+  return std::u16string(buf.data(), buf.data() + (n < bufferChars ? n : bufferChars - 1));
+}
+
+int32_t RegistryStore::ProfileReadInt(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                                      int32_t fallback) const {
+  return static_cast<int32_t>(GetPrivateProfileIntW(W(section).c_str(), W(key).c_str(), fallback, W(file).c_str()));
+}
+
+bool RegistryStore::ProfileWrite(std::u16string_view file, std::u16string_view section,
+                                       std::u16string_view key, std::u16string_view text) {
+  // A profile file that does not exist yet is started as UTF-16: the system then keeps it in UTF-16, and
+  // names in any script survive, where an ANSI file would turn them into question marks.
+  const std::wstring path = ProfilePath(file);
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    FileHandle h(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (h.Valid()) {
+      const unsigned char bom[2] = {0xFF, 0xFE};
+      DWORD written = 0;
+      // A failed BOM leaves an empty file, which the profile functions write in ANSI: still a working file.
+      (void)WriteFile(h.Get(), bom, sizeof bom, &written, nullptr);
+    }
+  }
+  return WritePrivateProfileStringW(W(section).c_str(), W(key).c_str(), W(text).c_str(), W(file).c_str()) != FALSE;
+}
+
+}  // namespace tapstart

@@ -1,0 +1,119 @@
+// The dialog base: one static procedure finds the object from WM_INITDIALOG and routes to virtual handlers.
+#include "Dialog_win32.h"
+
+#include <vector>
+
+#include "Resources_win32.h"
+
+namespace tapstart {
+
+std::wstring Window::ItemText(int id) const {
+  HWND item = Item(id);
+  const int n = item != nullptr ? GetWindowTextLengthW(item) : 0;
+  if (n <= 0) return {};
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  const int got = GetWindowTextW(item, text.data(), n + 1);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
+}
+
+Dialog::~Dialog() {
+  if (hwnd_ != nullptr && !modal_) {
+    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+INT_PTR Dialog::RunModal(HWND owner, const std::wstring& face, WORD points) {
+  modal_ = true;
+  const HINSTANCE inst = GetModuleHandleW(nullptr);
+  if (!face.empty()) {
+    const std::vector<BYTE> t = TemplateWithFont(templateId_, face, points);
+    if (!t.empty())
+      return DialogBoxIndirectParamW(inst, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()), owner, Proc,
+                                     reinterpret_cast<LPARAM>(this));
+  }
+  return DialogBoxParamW(inst, MAKEINTRESOURCEW(templateId_), owner, Proc, reinterpret_cast<LPARAM>(this));
+}
+
+bool Dialog::CreateModeless(HWND parent, const std::wstring& face, WORD points) {
+  modal_ = false;
+  const HINSTANCE inst = GetModuleHandleW(nullptr);
+  HWND h = nullptr;
+  if (!face.empty()) {
+    const std::vector<BYTE> t = TemplateWithFont(templateId_, face, points);
+    if (!t.empty())
+      h = CreateDialogIndirectParamW(inst, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()), parent, Proc,
+                                     reinterpret_cast<LPARAM>(this));
+  }
+  if (h == nullptr && hwnd_ == nullptr)
+    h = CreateDialogParamW(inst, MAKEINTRESOURCEW(templateId_), parent, Proc, reinterpret_cast<LPARAM>(this));
+  return h != nullptr;
+}
+
+void Dialog::End(INT_PTR result) {
+  if (hwnd_ == nullptr) return;
+  if (modal_) {
+    EndDialog(hwnd_, result);
+  } else {
+    DestroyWindow(hwnd_);
+  }
+}
+
+INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+  Dialog* self = nullptr;
+  if (msg == WM_INITDIALOG) {
+    self = reinterpret_cast<Dialog*>(l);
+    SetWindowLongPtrW(hwnd, DWLP_USER, l);
+    self->hwnd_ = hwnd;
+  } else {
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  }
+  if (self == nullptr) return FALSE;
+  // No exception may cross into the system's dialog manager.
+  try {
+    return self->Dispatch(msg, w, l);
+  } catch (...) {
+    return FALSE;
+  }
+}
+
+INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l) {
+  INT_PTR result = 0;
+  if (OnMessage(msg, w, l, result)) {
+    if (msg != WM_INITDIALOG && msg != WM_CTLCOLORSTATIC && msg != WM_CTLCOLORBTN && msg != WM_CTLCOLORDLG &&
+        msg != WM_CTLCOLOREDIT && msg != WM_CTLCOLORLISTBOX)
+      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
+    return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC ? result : TRUE;
+  }
+  switch (msg) {
+    case WM_INITDIALOG:
+      return OnInitDialog();
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l))) return TRUE;
+      if (modal_ && (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)) {
+        End(LOWORD(w));
+        return TRUE;
+      }
+      return FALSE;
+    case WM_NOTIFY: {
+      LRESULT r = 0;
+      if (OnNotify(reinterpret_cast<NMHDR*>(l), r)) {
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, r);
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_DESTROY:
+      OnDestroy();
+      return FALSE;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+      hwnd_ = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace tapstart

@@ -1,0 +1,72 @@
+// A dialog from a resource template with virtual handlers; modal, or modeless for pages and tests.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tapstart {
+
+// Borrows a window; never destroys it.
+class Window {
+ public:
+  Window() = default;
+  explicit Window(HWND hwnd) : hwnd_(hwnd) {}
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window() = default;
+
+  HWND Hwnd() const { return hwnd_; }
+  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  std::wstring ItemText(int id) const;
+  void SetItemText(int id, const std::wstring& text) const { SetDlgItemTextW(hwnd_, id, text.c_str()); }
+  void ShowItem(int id, bool show) const { ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE); }
+  void EnableItem(int id, bool enable) const { EnableWindow(Item(id), enable ? TRUE : FALSE); }
+  LRESULT SendItem(int id, UINT msg, WPARAM w = 0, LPARAM l = 0) const {
+    return SendDlgItemMessageW(hwnd_, id, msg, w, l);
+  }
+
+ protected:
+  HWND hwnd_ = nullptr;
+};
+
+class Dialog : public Window {
+ public:
+  explicit Dialog(UINT templateId) : templateId_(templateId) {}
+  ~Dialog() override;
+
+  // Runs the dialog modally; with a face, the template's font becomes that face at the point size.
+  INT_PTR RunModal(HWND owner, const std::wstring& face = {}, WORD points = 9);
+  // Creates the dialog modeless (a tab page, or a dialog that a test drives).
+  bool CreateModeless(HWND parent, const std::wstring& face = {}, WORD points = 9);
+  // Ends a modal dialog, or destroys a modeless one.
+  void End(INT_PTR result);
+  bool IsModal() const { return modal_; }
+  UINT TemplateId() const { return templateId_; }
+
+ protected:
+  virtual BOOL OnInitDialog() { return TRUE; }
+  // True when handled.
+  virtual bool OnCommand(int id, int code, HWND control) {
+    (void)id, (void)code, (void)control;
+    return false;
+  }
+  virtual bool OnNotify(NMHDR* header, LRESULT& result) {
+    (void)header, (void)result;
+    return false;
+  }
+  // Every other message; true when handled, with the dialog procedure's result in result.
+  virtual bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
+    (void)msg, (void)w, (void)l, (void)result;
+    return false;
+  }
+  virtual void OnDestroy() {}
+
+ private:
+  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
+  INT_PTR Dispatch(UINT msg, WPARAM w, LPARAM l);
+  UINT templateId_;
+  bool modal_ = false;
+};
+
+}  // namespace tapstart
