@@ -1,42 +1,125 @@
-// The main dialog of Pantik: start-up check, loading, the tab pages, and saving.
+// The main dialog of Pantik: start-up check, loading, the tab pages, saving and the handler's notification.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/StartupRules.h"
+#include "mainwnd/CMainTabCtrl_win32.h"
+#include "mainwnd/MainModel.h"
+#include "mainwnd/MainServices.h"
 #include "ui/Dialog_win32.h"
 #include "ui/Handles_win32.h"
 
 namespace tapstart {
 
 class CStdModule;
+class ButtonTabPage;
+class CtabMainOSDTab;
 
-class CfrmMain : public Dialog {
+class CfrmMain : public Dialog, public MainServices {
  public:
   explicit CfrmMain(CStdModule& app);
+  ~CfrmMain() override;
 
   // Runs the dialog modally; returns when it closes, or at once when the start-up check refuses.
   void Run();
   // Runs the start-up check of this process: switches, single instance, launch-button hardware.
   bool CheckStartup();
 
+  // The arguments after the program's own; the process's command line unless a test sets them.
+  std::vector<std::u16string> Arguments;
+  // Questions to the user (the save prompt): the system's message box unless a test answers instead.
+  std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags)> Ask;
+  // The window system as the notification reaches it; the real one unless a test records instead.
+  HandlerLink* Link = nullptr;
+
   // Filled by CheckStartup.
-  std::u16string CommandLineText;
   int32_t InitialTab = -1;
   int32_t WizardButton = 0;
   bool PressAfterWizard = false;
   bool StartupRefused() const { return refused_; }
 
+  MainModel& Model() { return model_; }
+  CMainTabCtrl& Tabs() { return tabs_; }
+  ButtonTabPage* DesktopPage() const { return desktop_; }
+  ButtonTabPage* NotebookPage() const { return notebook_; }
+  CtabMainOSDTab* OnScreenPage() const { return onScreen_; }
+  const TabPlan& Plan() const { return plan_; }
+
+  // Commands, as the buttons of the window and its pages run them.
+  void cmdOK_Click();
+  void cmdApply_Click();
+  void cmdHelp_Click();
+  void EditButton(int record);
+  void SetButtonImage(int record, int state);
+  void SetHoverImage(int state);
+  void ShowUserData();
+  void FillPatternList();
+  void SelectTab(int index);
+  // Focus marking of the labels of round buttons.
+  void MarkFocus(int labelId, bool focused);
+  bool ButtonHasFocus() const { return buttonHasFocus_; }
+  int FocusedLabel() const { return focusedLabel_; }
+  // The lower-case switch the program was started with, for the pages' first focus.
+  std::u16string CommandLineSwitch() const;
+  // The keyboard filter that runs before the dialog manager sees a message; true when it took the message.
+  bool PreTranslate(MSG& msg);
+
+  // MainServices
+  void ChangePattern(int page) override;
+  void RunWizard(int page) override;
+  void RunSettingManager() override;
+  void RestoreDefaults(int page) override;
+  void PageOk() override { cmdOK_Click(); }
+  void PageClose() override { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
+  void SetAppActive(bool active) override { appActive_ = active; }
+  USER_DATA& LiveUserData() override { return model_.live; }
+  ONSCREEN_DATA& LiveOnScreen() override { return model_.liveOnScreen; }
+  const std::u16string& PreviewText() const override { return model_.previewText; }
+  const std::u16string& CommandLineText() const override { return commandLineText_; }
+  int TabLayout() const override { return plan_.layout; }
+
  protected:
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(NMHDR* header, LRESULT& result) override;
+  bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
   void OnDestroy() override;
 
  private:
+  void SetCaptions();
+  void SetFonts();
+  void SetupTabsForKeyboard();
+  void ApplyDispSetting();
+  void Notify();
+  bool AskToSave(int& answer);
+  ButtonTabPage* ButtonPage(int page) const;
+  int SelectedPageIndex() const;
+  void ClearDefaultLook();
+  void RunPageCommand(ButtonTabPage& page, int id);
+
   CStdModule& app_;
+  MainModel model_;
+  CMainTabCtrl tabs_;
+  ButtonTabPage* desktop_ = nullptr;
+  ButtonTabPage* notebook_ = nullptr;
+  CtabMainOSDTab* onScreen_ = nullptr;
+  TabPlan plan_;
+  int32_t keyboardBits_ = 0;
+  Font uiFont_;
+  Font largeFont_;
+  int hovered_ = -1;
+  bool buttonHasFocus_ = false;
+  int focusedLabel_ = 0;
+  bool appActive_ = false;
+  bool dialogOpen_ = false;
   bool refused_ = false;
+  std::u16string commandLineText_;  // the joined, trimmed command line as typed
+  HHOOK filterHook_ = nullptr;
 };
 
 }  // namespace tapstart

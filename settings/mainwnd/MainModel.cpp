@@ -1,0 +1,200 @@
+// Decisions of the main window, kept apart from its controls.
+#include "mainwnd/MainModel.h"
+
+#include "mainwnd/DefaultTable.h"
+#include "store/Text.h"
+
+namespace tapstart {
+
+MachineSettings ReadMachineSettings(const SettingsStore& store) {
+  MachineSettings m;
+  m.qstart = store.GetRegDword(Hive::LocalMachine, kProductKey, u"QSTART", 0);
+  const int32_t image = store.GetRegDword(Hive::LocalMachine, kProductKey, u"BtnImage", 0);
+  m.imageMode = image != 2 && m.qstart >= 1 ? 0 : image;
+  const int32_t nt = store.GetRegDword(Hive::LocalMachine, kProductKey, u"NTNumAPBtn", 0);
+  if (nt > 3) {
+    m.notebookCount = 2;
+    m.recordsInUse = 7;
+  } else if (nt >= 1) {
+    m.notebookCount = nt;
+    m.recordsInUse = 5 + nt;
+  } else {
+    m.notebookCount = nt;
+    m.recordsInUse = 7;
+  }
+  const int32_t dt = store.GetRegDword(Hive::LocalMachine, kProductKey, u"DTNumAPBtn", 0);
+  m.desktopCount = dt >= 6 ? 4 : dt;
+  m.showNotebookTab = store.GetRegDword(Hive::LocalMachine, kUtlSettingKey, u"ShowNTTab", 0);
+  m.nr1t2 = store.GetRegDword(Hive::LocalMachine, kProductKey, u"NR1t2", 0);
+  m.hidePatternControls =
+      store.GetRegDword(Hive::LocalMachine, std::u16string(kUtlSettingKey) + u"\\DispSetting", u"DelSetManager", 0) == 1;
+  return m;
+}
+
+TabPlan PlanTabs(int32_t bits, const MachineSettings& machine, int initialTab, const USER_DATA& defaults) {
+  TabPlan p;
+  const bool desktop = (bits & (0x01 | 0x10 | 0x04 | 0x08)) != 0;
+  if (!desktop) {
+    p.removeTabs.push_back(0);
+    p.layout = 0;
+  } else if ((bits & 0x02) == 0 && machine.showNotebookTab != 1) {
+    p.removeTabs.push_back(1);
+    p.layout = 1;
+  }
+  if (machine.nr1t2 == 1) {
+    if (p.layout == 0) {
+      p.removeTabs.push_back(0);
+      p.layout = -2;
+    } else if (p.layout == -1) {
+      p.removeTabs.push_back(1);
+      p.layout = 1;
+    }
+  }
+  p.selectTab = 0;
+  if (initialTab != -1) {
+    if (p.layout == -1) {
+      p.selectTab = initialTab;
+    } else if (initialTab == 2 && p.layout != -2) {
+      p.selectTab = 1;
+    }
+  }
+  p.notebookShown = 3;
+  if (p.layout != 1 && p.layout != -2) p.notebookShown = machine.notebookCount < 0 ? 0 : (machine.notebookCount > 3 ? 3 : machine.notebookCount);
+  const bool desktopTab = p.layout == -1 || p.layout == 1;
+  p.desktopCount = 5;
+  if (desktopTab && desktop && (bits & 0x02) == 0) {
+    p.desktopOverride = true;
+    int count = 0;
+    if (machine.desktopCount >= 1 && machine.desktopCount <= 5) {
+      count = machine.desktopCount;
+    } else {
+      while (count < 5 && !defaults.buttons[count].name.empty()) ++count;
+    }
+    p.desktopCount = count;
+    p.wizardLimit = count - 1;
+  }
+  p.namedKeys = (bits & 0x08) != 0 && desktopTab;
+  return p;
+}
+
+std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiBytes& ansiBytes) {
+  if (ansiBytes(text) <= maxBytes) return std::u16string(text);
+  std::u16string cut(text);
+  // A double-byte character is never split: drop whole characters until the text fits.
+  while (!cut.empty() && ansiBytes(cut) > maxBytes) {
+    const bool pair = cut.size() >= 2 && cut.back() >= 0xDC00 && cut.back() <= 0xDFFF;
+    cut.resize(cut.size() - (pair ? 2 : 1));
+  }
+  return cut;
+}
+
+int32_t LaunchButtonKeyCode(int b) {
+  if (b >= 1 && b <= 7) return 0x67 + b;
+  if (b == 8) return 0x54;
+  return b;
+}
+
+void NotifyButtonHandler(HandlerLink& link) {
+  const uintptr_t hovl = link.Find(u"Varden Hovl MainWnd Class");
+  const uintptr_t zeb = link.Find(u"VARDENZEBCLASS");
+  if (hovl != 0) link.Post(hovl, kMsgSettingsChanged, 1, 0);
+  if (zeb != 0) link.Send(zeb, kMsgSettingsChanged, 1, 0);
+}
+
+void PressButton(HandlerLink& link, int slot) {
+  if (const uintptr_t zeb = link.Find(u"VARDENZEBCLASS")) link.Post(zeb, kMsgLaunchButton, static_cast<uintptr_t>(LaunchButtonKeyCode(slot + 1)), 1);
+}
+
+void MainModel::Load(const std::u16string& uiFace, const std::vector<std::u16string>& fontList) {
+  machine = ReadMachineSettings(store_);
+  store_.recordsInUse = machine.recordsInUse;
+  currUser = store_.ReadMainNumber(u"CurrUser");
+  numUser = store_.ReadMainNumber(u"NumUser");
+  defaultOnScreen = ReadOnScreenDefaults(store_, uiFace);
+  liveOnScreen = ReadOnScreen(store_, defaultOnScreen, fontList);
+  defaults = BuildDefaultTable(store_, machine.recordsInUse);
+  store_.defaults = defaults;
+  // A current pattern below 1 would load and save a set that the list does not show: it is pattern 1.
+  if (currUser < 1) currUser = 1;
+  LoadPattern(currUser);
+  savedOnScreen = liveOnScreen;
+  previewText = ReadPreviewText(store_);
+}
+
+void MainModel::LoadPattern(int32_t n) {
+  live = USER_DATA{};
+  store_.LoadUserData(n, live);
+  NormaliseCodes();
+  saved = live;
+}
+
+std::vector<std::u16string> MainModel::PatternNames() {
+  numUser = store_.GetProfileNumber(u"VARDENZEB", u"NumUser", u"1", store_.profileFile);
+  if (numUser < 1 || numUser > 10) numUser = 1;
+  if (currUser > numUser || currUser < 1) {
+    currUser = 1;
+    LoadPattern(1);
+  }
+  std::vector<std::u16string> names;
+  for (int n = 1; n <= numUser; ++n)
+    names.push_back(store_.GetProfileText(u"USER" + DecimalText(n), u"UserName", u"User" + DecimalText(n)));
+  return names;
+}
+
+bool MainModel::IsChanged() const {
+  return !IsUserDataEqual(live, saved, machine.recordsInUse) || !(liveOnScreen == savedOnScreen);
+}
+
+void MainModel::NormaliseCodes() {
+  for (int i = 0; i < machine.recordsInUse && i < kButtonSlots; ++i) {
+    std::u16string& code = live.buttons[i].code;
+    const bool known = code.size() == 1 && Contains(u"MSPKmspk", code);
+    if (!known) {
+      code = u"M";
+      saved.buttons[i].code = u"M";
+    }
+  }
+}
+
+bool MainModel::SavePatternNumbers() {
+  bool ok = store_.WriteProfileText(u"VARDENZEB", u"CurrUser", DecimalText(currUser));
+  ok &= store_.WriteProfileText(u"VARDENZEB", u"NumUser", DecimalText(numUser));
+  return ok;
+}
+
+bool MainModel::SaveAll() {
+  bool ok = store_.SaveUserData(currUser, live);
+  ok &= SaveOnScreen(store_, liveOnScreen);
+  saved = live;
+  savedOnScreen = liveOnScreen;
+  return ok;
+}
+
+bool MainModel::PrepareOk() {
+  bool ok = SavePatternNumbers();
+  const std::u16string root(kProductKey);
+  if (!store_.KeyExists(Hive::CurrentUser, root + u"\\Setting")) {
+    USER_DATA copy = defaults;
+    ok &= store_.SaveUserData(1, copy);
+  }
+  if (!store_.KeyExists(Hive::CurrentUser, root + u"\\OnScreen")) ok &= SaveOnScreen(store_, defaultOnScreen);
+  return ok;
+}
+
+void MainModel::SwitchPattern(int32_t n) {
+  currUser = n;
+  (void)store_.WriteProfileText(u"VARDENZEB", u"CurrUser", DecimalText(currUser));  // a failed write keeps the old number
+  LoadPattern(currUser);
+}
+
+void MainModel::RestoreButtonDefaults() {
+  for (int i = 0; i < machine.recordsInUse && i < kButtonSlots; ++i) live.buttons[i] = defaults.buttons[i];
+}
+
+int MainModel::WizardRecord(int n) const {
+  for (int k = 1; k <= machine.recordsInUse; ++k)
+    if (store_.GetRegDword(Hive::LocalMachine, kConvAppKeyKey, u"AppKey" + DecimalText(k), 0) - 1 == n) return k - 1;
+  return n;
+}
+
+}  // namespace tapstart

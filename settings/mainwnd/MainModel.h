@@ -1,0 +1,106 @@
+// The main window's decisions without a window: machine switches, the tab layout, the pattern list, the
+// live data and its snapshot, saving, and the messages to the resident button handler.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "mainwnd/OnScreenData.h"
+#include "store/SettingsStore.h"
+
+namespace tapstart {
+
+// Switches of the machine tree that shape the main window.
+struct MachineSettings {
+  int32_t qstart = 0;          // notebook labels "Fn + n"
+  int32_t imageMode = 0;       // 0, 1 (hover pictures) or 2 (alternate set)
+  int32_t notebookCount = 0;   // NTNumAPBtn as adjusted
+  int32_t desktopCount = 0;    // DTNumAPBtn as adjusted
+  int recordsInUse = 7;
+  int32_t showNotebookTab = 0;
+  int32_t nr1t2 = 0;
+  bool hidePatternControls = false;  // DelSetManager
+};
+MachineSettings ReadMachineSettings(const SettingsStore& store);
+
+// What SetupTabsForKeyboard does to the tabs and pages.
+struct TabPlan {
+  int layout = -1;                   // -1 all; 0 desktop removed; 1 notebook removed; -2 on-screen only
+  std::vector<int> removeTabs;       // tab indexes to delete, in this order
+  int selectTab = 0;                 // tab index selected once the tabs are final
+  bool desktopOverride = false;
+  int desktopCount = 5;              // positions shown on the desktop page
+  int wizardLimit = 4;
+  int notebookShown = 3;             // positions shown on the notebook page
+  bool namedKeys = false;            // desktop labels "MAIL", "INTERNET", ...
+};
+TabPlan PlanTabs(int32_t keyboardBits, const MachineSettings& machine, int initialTab, const USER_DATA& defaults);
+
+// Cuts a caption so that it takes at most maxBytes in the ANSI code page; ansiBytes measures a text.
+using AnsiBytes = std::function<size_t(std::u16string_view)>;
+std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiBytes& ansiBytes);
+
+// Key code of a button (1 to 8) for the handler's "press this button" message.
+int32_t LaunchButtonKeyCode(int b);
+
+inline constexpr uint32_t kMsgSettingsChanged = 0x538;  // WM_USER + 0x138
+inline constexpr uint32_t kMsgLaunchButton = 0x534;     // WM_USER + 0x134
+
+// The window system as the notification needs it: find a window by class, post, send.
+class HandlerLink {
+ public:
+  virtual ~HandlerLink() = default;
+  virtual uintptr_t Find(std::u16string_view windowClass) = 0;
+  virtual void Post(uintptr_t window, uint32_t msg, uintptr_t w, intptr_t l) = 0;
+  virtual void Send(uintptr_t window, uint32_t msg, uintptr_t w, intptr_t l) = 0;
+};
+// Tells the resident button handler to reload: both windows are looked up first, then the post, then the send.
+void NotifyButtonHandler(HandlerLink& link);
+// Asks the handler to press button slot n (0-based) after a wizard-only run.
+void PressButton(HandlerLink& link, int slot);
+
+// The settings the main window edits: the live copies, their snapshots and the factory defaults.
+class MainModel {
+ public:
+  explicit MainModel(SettingsStore& store) : store_(store) {}
+
+  SettingsStore& Store() { return store_; }
+  MachineSettings machine;
+  int32_t currUser = 1;
+  int32_t numUser = 1;
+  USER_DATA live, saved, defaults;
+  ONSCREEN_DATA liveOnScreen, savedOnScreen, defaultOnScreen;
+  std::u16string previewText;
+
+  // Loading, after the start-up check: machine switches, pattern numbers, on-screen settings, factory
+  // defaults, the current pattern and its snapshot.
+  void Load(const std::u16string& uiFace, const std::vector<std::u16string>& fontList);
+  // The pattern names for the combos; a count outside 1 to 10 becomes 1, and a current pattern outside
+  // 1 to the count becomes 1 with pattern 1 loaded.
+  std::vector<std::u16string> PatternNames();
+
+  bool IsChanged() const;
+  // Normalises launch codes the pages cannot show ("M" in the live copy and the snapshot alike).
+  void NormaliseCodes();
+  // Writes CurrUser and NumUser.
+  bool SavePatternNumbers();
+  // Saves the live set as the current pattern and the on-screen settings, then refreshes the snapshots.
+  bool SaveAll();
+  // OK's preparation: pattern numbers, and the factory defaults where the user has no settings yet.
+  bool PrepareOk();
+  // Switches to pattern n (1-based), loading it into the live copy and the snapshot.
+  void SwitchPattern(int32_t n);
+  void LoadPattern(int32_t n);
+  // Default(&D) on a button page: every record in use becomes the factory default.
+  void RestoreButtonDefaults();
+  void RestoreOnScreenDefaults() { liveOnScreen = defaultOnScreen; }
+  // The record a wizard-only run stores into for button slot n.
+  int WizardRecord(int n) const;
+
+ private:
+  SettingsStore& store_;
+};
+
+}  // namespace tapstart

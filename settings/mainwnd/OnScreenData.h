@@ -1,0 +1,60 @@
+// The on-screen display settings: one set, not per pattern, with its factory defaults and its rules.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/SettingsStore.h"
+
+namespace tapstart {
+
+struct ONSCREEN_DATA {
+  uint8_t on = 0;          // 1: show the button's name when a button is pressed
+  std::u16string face;     // font family
+  uint8_t size = 3;        // 1 Minimum to 5 Maximum
+  uint32_t color = 0;      // COLORREF 0x00BBGGRR
+  bool operator==(const ONSCREEN_DATA&) const = default;
+};
+
+// The machine's factory defaults under "Default\OnScreen" (value names by the profile layout in use).
+ONSCREEN_DATA ReadOnScreenDefaults(const SettingsStore& store, const std::u16string& uiFace);
+// The preview text of the machine's defaults, or empty.
+std::u16string ReadPreviewText(const SettingsStore& store);
+// The user's settings with every fallback to the defaults; fonts must be in the font list.
+ONSCREEN_DATA ReadOnScreen(const SettingsStore& store, const ONSCREEN_DATA& defaults,
+                           const std::vector<std::u16string>& fontList);
+// Writes the four values, in the order OnScreen, FontName, FontSize, Color.
+[[nodiscard]] bool SaveOnScreen(SettingsStore& store, const ONSCREEN_DATA& data);
+// The preview font height for a work area whose bottom is workAreaBottom (43 when unknown: pass a value <= 0).
+int PreviewHeight(int workAreaBottom, int sizeStep);
+
+// One font family as the system enumerates it (the Win32 side fills it from ENUMLOGFONTEX/NEWTEXTMETRICEX).
+struct FontFamilyInfo {
+  std::u16string face;
+  bool trueType = false;
+  bool italic = false;
+  int32_t weight = 0;
+  uint8_t charset = 0;
+};
+// A family the font list offers: TrueType, upright, of weight 400 or less, in the ANSI (0) or Shift-JIS (128) set,
+// and not one of the "@" families that the system sets sideways for vertical writing.
+bool IsListedFont(const FontFamilyInfo& font);
+// Appends the family's face, trimmed of blanks, when it qualifies and is not listed yet (the system enumerates a
+// family once per character set). Keeps the order of enumeration.
+void AddToFontList(std::vector<std::u16string>& list, const FontFamilyInfo& font);
+// The index of face in the list, compared whole and ignoring letter case as the font combo's exact search does;
+// -1 when missing.
+int FindFont(const std::vector<std::u16string>& list, std::u16string_view face);
+
+// Where the focus goes on the first paint after the main window showed the on-screen page.
+struct OnScreenFirstFocus {
+  bool onPage = false;  // true: select the on-screen tab and focus the Default button; false: the tab control
+  int tabIndex = -1;    // the on-screen tab's index among the tabs that remain
+};
+// activation counts the showings from 1; commandLine is the start switch as typed; layout is the tab layout
+// (-1 all tabs, 0 desktop tab removed, 1 notebook tab removed, -2 on-screen tab only).
+OnScreenFirstFocus DecideOnScreenFirstFocus(int activation, std::u16string_view commandLine, int layout);
+
+}  // namespace tapstart
