@@ -1,0 +1,27 @@
+// The launcher's seam on Win32: the registry, the profile file, CreateProcessW and ShellExecuteExW.
+#pragma once
+
+#include <windows.h>
+
+#include "LauncherSystem.h"
+
+namespace tapstart::launcher {
+
+class RunvoySystem final : public LauncherSystem {
+ public:
+  explicit RunvoySystem(HINSTANCE instance) : instance_(instance) {}
+
+  std::optional<std::u16string> ReadString(Hive hive, std::u16string_view key, std::u16string_view name) override;
+  std::optional<uint32_t> ReadDword(Hive hive, std::u16string_view key, std::u16string_view name) override;
+  std::u16string ReadProfile(std::u16string_view file, std::u16string_view section,
+                             std::u16string_view key) override;
+  bool Exists(std::u16string_view path) override;
+  uint32_t StartProcess(std::u16string_view commandLine) override;
+  void StartThroughShell(const ShellStart& start) override;
+  void ReportKeyboardToolMissing() override;
+
+ private:
+  HINSTANCE instance_;
+};
+
+}  // namespace tapstart::launcher
