@@ -1,0 +1,60 @@
+// The choice of a round button's picture from its record, state and the machine's image mode.
+#include "ButtonImage.h"
+
+namespace tapstart {
+namespace {
+
+// The base picture of a launch code; 0 for a code that is none of the eight letters.
+int BaseOfCode(std::u16string_view code) {
+  if (code.size() != 1) return 0;
+  switch (code[0]) {
+    case u'S':
+    case u's':
+      return kPictureInSequence;
+    case u'P':
+    case u'p':
+      return kPictureAtOnce;
+    case u'M':
+    case u'm':
+    case u'K':
+    case u'k':
+      return kPictureOneProgram;
+    default:
+      return 0;
+  }
+}
+
+constexpr int kAlternateSet = 8;
+constexpr int kCaptionedSet = 17;
+
+}  // namespace
+
+ButtonPicture ChooseButtonPicture(const ButtonPictureRequest& request) {
+  ButtonPicture picture;
+  int base = BaseOfCode(request.code);
+  if (base == 0) {
+    picture.codeBecomesM = true;
+    base = kPictureNoProgram;
+  }
+  if (request.count <= 0) base = kPictureNoProgram;
+
+  int variant = 0;
+  if (request.imageMode == 2) {
+    variant = kAlternateSet;
+  } else if ((request.record == 5 || request.record == 6) && request.qstart == 1) {
+    variant = kAlternateSet;
+  } else if (request.imageMode == 1) {
+    variant = kCaptionedSet;
+  }
+
+  int state = kPictureNormal;
+  if (request.state == kPictureDialogOpen) {
+    state = kPictureDialogOpen;
+  } else if (request.state == kPictureHovered && variant == kCaptionedSet) {
+    state = kPictureHovered;
+  }
+  picture.bitmapId = base + variant + state;
+  return picture;
+}
+
+}  // namespace tapstart
