@@ -1,0 +1,86 @@
+// The main dialog's tab control and its three pages.
+#include "CMainTabCtrl_win32.h"
+
+#include <commctrl.h>
+
+namespace tapstart {
+
+bool CMainTabCtrl::CreatePages(const PageFactory& factory, const std::wstring& face) {
+  if (tab_ == nullptr || !pageTable_.empty()) return false;
+  HWND parent = GetParent(tab_);
+  bool complete = true;
+  for (int i = 0; i < kPages; ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    wchar_t empty[] = L"";
+    item.pszText = empty;
+    if (SendMessageW(tab_, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)) < 0)
+      complete = false;
+  }
+  // The table stays aligned with the tabs: a page that could not be made is a null entry.
+  for (int i = 0; i < kPages; ++i) {
+    pages_[i] = factory ? factory(i, templateIds_[i]) : nullptr;
+    if (!pages_[i] || !pages_[i]->CreateModeless(parent, face, 9)) complete = false;
+    pageTable_.push_back(pages_[i].get());
+  }
+  return complete;
+}
+
+void CMainTabCtrl::ShowCurrentPage() {
+  if (tab_ == nullptr) return;
+  const int selected = static_cast<int>(SendMessageW(tab_, TCM_GETCURSEL, 0, 0));
+  if (selected < 0 || selected >= PageCount()) return;
+  Dialog* selectedPage = pageTable_[static_cast<size_t>(selected)];
+  HWND shown = selectedPage != nullptr ? selectedPage->Hwnd() : nullptr;
+  if (shown != nullptr) ShowWindow(shown, SW_HIDE);
+
+  RECT area{};
+  GetClientRect(tab_, &area);
+  SendMessageW(tab_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  RECT place{};
+  GetWindowRect(tab_, &place);
+  MapWindowPoints(nullptr, GetParent(tab_), reinterpret_cast<POINT*>(&place), 2);
+  OffsetRect(&area, place.left, place.top);
+  const int w = area.right - area.left;
+  const int h = area.bottom - area.top;
+
+  for (Dialog* page : pageTable_) {
+    if (page != nullptr && page->Hwnd() != nullptr)
+      SetWindowPos(page->Hwnd(), HWND_TOP, area.left, area.top, w, h, SWP_HIDEWINDOW);
+  }
+  if (shown != nullptr) {
+    SetWindowPos(shown, HWND_TOP, area.left, area.top, w, h, SWP_SHOWWINDOW);
+    ShowWindow(shown, SW_SHOWNORMAL);
+  }
+}
+
+LRESULT CMainTabCtrl::OnSelChange() {
+  ShowCurrentPage();
+  if (tab_ != nullptr) SetFocus(tab_);
+  return 0;
+}
+
+bool CMainTabCtrl::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (tab_ == nullptr || header.hwndFrom != tab_ || header.code != static_cast<UINT>(TCN_SELCHANGE)) return false;
+  result = OnSelChange();
+  return true;
+}
+
+bool CMainTabCtrl::RemovePage(int index) {
+  if (index < 0 || index >= PageCount()) return false;
+  Dialog* page = pageTable_[static_cast<size_t>(index)];
+  if (page != nullptr && page->Hwnd() != nullptr) ShowWindow(page->Hwnd(), SW_HIDE);
+  if (tab_ != nullptr) SendMessageW(tab_, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  pageTable_.erase(pageTable_.begin() + index);
+  return true;
+}
+
+Dialog* CMainTabCtrl::TabPage(int index) const {
+  return index >= 0 && index < PageCount() ? pageTable_[static_cast<size_t>(index)] : nullptr;
+}
+
+Dialog* CMainTabCtrl::Page(int page) const {
+  return page >= 0 && page < kPages ? pages_[static_cast<size_t>(page)].get() : nullptr;
+}
+
+}  // namespace tapstart

@@ -1,0 +1,66 @@
+// The main dialog's tab control (1043): owns the three pages and shows the selected one in the display area.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Dialog_win32.h"
+
+namespace tapstart {
+
+class CMainTabCtrl {
+ public:
+  // Makes the page object of page kind 0 (desktop buttons), 1 (notebook buttons) or 2 (on-screen display)
+  // from its template id; the main window keeps typed pointers to what it returns.
+  using PageFactory = std::function<std::unique_ptr<Dialog>(int page, UINT templateId)>;
+  static constexpr int kPages = 3;
+
+  CMainTabCtrl() = default;
+  CMainTabCtrl(const CMainTabCtrl&) = delete;
+  CMainTabCtrl& operator=(const CMainTabCtrl&) = delete;
+  // Deletes the three page objects, which destroy their windows.
+  ~CMainTabCtrl() = default;
+
+  // Borrows the tab control of the main dialog.
+  void Attach(HWND tab) { tab_ = tab; }
+  HWND Hwnd() const { return tab_; }
+  // Template ids of the desktop, notebook and on-screen pages; 10000, 10001, 10002 unless set.
+  void SetTemplateIds(UINT desktop, UINT notebook, UINT onScreen) { templateIds_ = {desktop, notebook, onScreen}; }
+
+  // Called once: inserts three tabs with empty text, makes the three page objects and creates each as a
+  // modeless child dialog of the tab control's parent with the UI face at 9 points. False when a page could
+  // not be made or created (its tab then shows nothing), or when called again.
+  [[nodiscard]] bool CreatePages(const PageFactory& factory, const std::wstring& face);
+
+  // Moves every listed page to the display area at the top of the z-order, hidden, then shows the selected
+  // one. A selection outside the list (none: -1) leaves every page as it is.
+  void ShowCurrentPage();
+  // TCN_SELCHANGE of the tab control, as the main window receives it in WM_NOTIFY: shows the selected page
+  // and gives the focus to the tab control; the notification's result is 0.
+  LRESULT OnSelChange();
+  // For the main window's OnNotify: handles TCN_SELCHANGE of this tab control; false for anything else.
+  bool OnNotify(const NMHDR& header, LRESULT& result);
+
+  // Deletes tab item index and drops its page from the list; the other pages keep their tab order. The page
+  // object lives on (hidden) until this control is destroyed. False for an index outside the list.
+  bool RemovePage(int index);
+
+  // Pages in tab order: count and page at a tab index (null outside the list, or for a page not made).
+  int PageCount() const { return static_cast<int>(pageTable_.size()); }
+  Dialog* TabPage(int index) const;
+  // A page by kind (0 desktop, 1 notebook, 2 on-screen), listed or removed; null before CreatePages.
+  Dialog* Page(int page) const;
+
+ private:
+  HWND tab_ = nullptr;
+  std::array<UINT, kPages> templateIds_ = {10000, 10001, 10002};
+  std::array<std::unique_ptr<Dialog>, kPages> pages_;
+  std::vector<Dialog*> pageTable_;
+};
+
+}  // namespace tapstart

@@ -1,0 +1,63 @@
+// A push button clipped to a circle that paints one of the round-button pictures with magenta transparent.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/Handles_win32.h"
+
+namespace tapstart {
+
+// Attach() subclasses an existing button of a dialog: the button becomes owner-drawn, square and (for shape
+// 1) round. Its parent's WM_DRAWITEM for this button is answered here, as a framework reflects it, so the
+// owner dialog only chooses the picture (SetBitmapId) and the shape. The object must outlive neither the
+// button nor its parent's subclass: the destructor detaches, and so does the destruction of either window.
+class CRoundButton {
+ public:
+  static constexpr int kRound = 1;  // any other shape is square
+
+  CRoundButton() = default;
+  CRoundButton(const CRoundButton&) = delete;
+  CRoundButton& operator=(const CRoundButton&) = delete;
+  ~CRoundButton();
+
+  // Subclasses the button and its parent, gives it the owner-draw style and applies the shape. Pictures come
+  // from the resources of instance (null: the program's own module). False when already attached or when the
+  // window is not a child window.
+  [[nodiscard]] bool Attach(HWND button, HINSTANCE instance = nullptr);
+  void Detach();
+  HWND Hwnd() const { return button_; }
+
+  // Makes the client area square (the smaller side), sets the centre and radius, and sets the window region:
+  // an ellipse over the square for shape 1, else the square itself.
+  void ApplyShape();
+  // Takes a shape; when attached, applies it at once.
+  void SetShape(int shape);
+  int Shape() const { return shape_; }
+  // Takes the picture's resource id and redraws the button at once.
+  void SetBitmapId(int bitmapId);
+  int BitmapId() const { return bitmapId_; }
+
+  POINT Centre() const { return centre_; }
+  int Radius() const { return radius_; }
+  // The window region in use, in window coordinates (a copy of what the window holds); null before ApplyShape.
+  HRGN RegionInUse() const { return region_.Get(); }
+
+  // The owner-draw painting: the picture at its natural size around the centre, magenta left unpainted,
+  // clipped to the circle for shape 1. The device context's clipping is left as it was found.
+  void DrawItem(const DRAWITEMSTRUCT& item) const;
+
+ private:
+  static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
+
+  HWND button_ = nullptr;
+  HWND parent_ = nullptr;
+  HINSTANCE instance_ = nullptr;
+  Region region_;
+  POINT centre_{0, 0};
+  int radius_ = 0;
+  int bitmapId_ = 0;
+  int shape_ = kRound;
+};
+
+}  // namespace tapstart
