@@ -1,0 +1,77 @@
+// The on-screen display page of the main window: display switch, font, size and colour, with a live preview.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mainwnd/MainServices.h"
+#include "ui/Dialog_win32.h"
+#include "ui/Handles_win32.h"
+
+namespace tapstart {
+
+// Sent by the main window to a page it has just shown (WM_USER + 0x64): the page's next paint places the focus.
+inline constexpr UINT kMsgPageShown = WM_USER + 0x64;
+
+using CustomColors = std::array<COLORREF, 16>;
+
+// The system's colour dialog with the live colour as its initial colour; the chosen colour, or nothing on Cancel.
+// The custom colours are the dialog's to change and persist in the caller.
+std::optional<COLORREF> RunColorDialog(HWND owner, COLORREF initial, CustomColors& custom);
+
+class CtabMainOSDTab : public Dialog {
+ public:
+  // Opens the colour choice; the real dialog unless a test puts another function here.
+  using ColorChooser = std::function<std::optional<COLORREF>(HWND owner, COLORREF initial, CustomColors& custom)>;
+
+  // The page edits services.LiveOnScreen() directly; create it with CreateModeless(main window, UI face).
+  explicit CtabMainOSDTab(MainServices& services);
+  ~CtabMainOSDTab() override;
+
+  // Captions from the string table and the size list "Minimum" to "Maximum" with item data 1 to 5.
+  void SetCaptions();
+  // The main window's fonts (it owns them): the UI font on the buttons, check box and labels, the large font on
+  // the two combo boxes. The preview keeps its own font.
+  void ApplyFonts(HFONT uiFont, HFONT largeFont);
+  // Enumerates the screen's fonts into the font combo, in the order collected; returns the list, which the
+  // settings are read against.
+  const std::vector<std::u16string>& FillFontList();
+  const std::vector<std::u16string>& FontList() const { return fonts_; }
+  // Shows the live settings (after loading and after Default): check box, enabling, selections, preview.
+  void ShowSettings();
+  // Redraws the preview with the live font, size and colour, and the preview text or the pattern's name.
+  void RefreshPreview();
+  // The page's Alt mnemonics for the main window's keyboard filter: F font, S size, C colour, D Default,
+  // O display switch (letter case ignored). True when the key is one of them; a disabled control does nothing.
+  bool HandleMnemonic(wchar_t key);
+
+  const CustomColors& CustomColorTable() const { return customColors_; }
+  int Activations() const { return activations_; }
+  ColorChooser chooseColor = RunColorDialog;
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
+
+ private:
+  void DisplayClicked();
+  void EnableDependents(bool enable);
+  void ChooseColorForPreview();
+  void PlaceFirstFocus();
+
+  MainServices& services_;
+  std::vector<std::u16string> fonts_;
+  Font previewFont_;
+  CustomColors customColors_{};  // all black until the user adds some
+  int activations_ = 0;
+  bool firstPaintArmed_ = false;
+  bool ownTabChange_ = false;  // the page selected its tab; the main window's next "shown" answers that
+};
+
+}  // namespace tapstart
