@@ -92,6 +92,8 @@ CfrmMain::CfrmMain(CStdModule& app) : Dialog(IDD_MAIN), app_(app), model_(app.St
 }
 
 CfrmMain::~CfrmMain() {
+  // The window goes first, while the pages and the data they reach still exist.
+  if (Hwnd() != nullptr && !IsModal()) DestroyWindow(Hwnd());
   if (g_filterTarget == this) g_filterTarget = nullptr;
   if (filterHook_ != nullptr) UnhookWindowsHookEx(filterHook_);
 }
@@ -183,9 +185,31 @@ BOOL CfrmMain::OnInitDialog() {
   return TRUE;
 }
 
+// Three fixed-width tabs of 199 pixels need a tab control that wide in every language's dialog units: a
+// narrower one is widened with its dialog, and the bottom row keeps to the right edge.
+void CfrmMain::FitTabsToWidth() {
+  HWND tab = Item(IDC_MAIN_TAB);
+  RECT r;
+  GetWindowRect(tab, &r);
+  const int needed = 3 * 199 + 8;
+  const int delta = needed - (r.right - r.left);
+  if (delta <= 0) return;
+  SetWindowPos(tab, nullptr, 0, 0, r.right - r.left + delta, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+  for (int id : {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}) {
+    RECT b;
+    GetWindowRect(Item(id), &b);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&b), 2);
+    SetWindowPos(Item(id), nullptr, b.left + delta, b.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
+  RECT w;
+  GetWindowRect(hwnd_, &w);
+  SetWindowPos(hwnd_, nullptr, w.left - delta / 2, w.top, w.right - w.left + delta, w.bottom - w.top, SWP_NOZORDER);
+}
+
 void CfrmMain::SetCaptions() {
   SetWindowTextW(hwnd_, LoadStr(IDS_TITLE).c_str());
   SendItem(IDC_MAIN_TAB, TCM_SETITEMSIZE, 0, MAKELPARAM(199, 19));
+  FitTabsToWidth();
   for (int i = 0; i < 3; ++i) {
     std::u16string caption = U16(LoadStr(i < 2 ? 3010 : 3011));
     if (i < 2) {

@@ -92,6 +92,7 @@ class CfrmMain : public Dialog, public MainServices {
 
  private:
   void SetCaptions();
+  void FitTabsToWidth();
   void SetFonts();
   void SetupTabsForKeyboard();
   void ApplyDispSetting();

@@ -124,7 +124,6 @@ void MainModel::Load(const std::u16string& uiFace, const std::vector<std::u16str
 void MainModel::LoadPattern(int32_t n) {
   live = USER_DATA{};
   store_.LoadUserData(n, live);
-  NormaliseCodes();
   saved = live;
 }
 
@@ -143,17 +142,6 @@ std::vector<std::u16string> MainModel::PatternNames() {
 
 bool MainModel::IsChanged() const {
   return !IsUserDataEqual(live, saved, machine.recordsInUse) || !(liveOnScreen == savedOnScreen);
-}
-
-void MainModel::NormaliseCodes() {
-  for (int i = 0; i < machine.recordsInUse && i < kButtonSlots; ++i) {
-    std::u16string& code = live.buttons[i].code;
-    const bool known = code.size() == 1 && Contains(u"MSPKmspk", code);
-    if (!known) {
-      code = u"M";
-      saved.buttons[i].code = u"M";
-    }
-  }
 }
 
 bool MainModel::SavePatternNumbers() {

@@ -82,8 +82,6 @@ class MainModel {
   std::vector<std::u16string> PatternNames();
 
   bool IsChanged() const;
-  // Normalises launch codes the pages cannot show ("M" in the live copy and the snapshot alike).
-  void NormaliseCodes();
   // Writes CurrUser and NumUser.
   bool SavePatternNumbers();
   // Saves the live set as the current pattern and the on-screen settings, then refreshes the snapshots.

@@ -220,17 +220,6 @@ TEST_F(MainModelStoreTest, ChangesAreSeenAndSavingRefreshesTheSnapshot) {
   EXPECT_EQ(model.liveOnScreen, model.defaultOnScreen);
 }
 
-TEST_F(MainModelStoreTest, UnknownLaunchCodesBecomeMWithoutCountingAsChange) {
-  SeedDefaults();
-  const std::u16string key = std::u16string(kProductKey) + u"\\Setting\\Set1\\AppKey2";
-  ASSERT_TRUE(store.SetRegString(key, u"Execute", u"X"));
-  ASSERT_TRUE(store.SetRegDword(key, u"NumAP", 1));
-  Load();
-  EXPECT_EQ(model.live.buttons[1].code, u"M");
-  EXPECT_EQ(model.saved.buttons[1].code, u"M");
-  EXPECT_FALSE(model.IsChanged());
-}
-
 TEST_F(MainModelStoreTest, PrepareOkCreatesMissingUserKeysFromTheFactoryDefaults) {
   SeedDefaults();
   Load();

@@ -1,0 +1,374 @@
+// The real main dialog in this process, driven with messages against the real registry.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Driver_win32.h"
+#include "app/CStdModule_win32.h"
+#include "mainwnd/ButtonTabPage_win32.h"
+#include "mainwnd/CfrmMain_win32.h"
+#include "res/resource.h"
+#include "store/Text.h"
+#include "ui/Resources_win32.h"
+
+namespace tapstart::test {
+namespace {
+
+class Environment : public testing::Environment {
+ public:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX icc{sizeof icc, 0xFF};
+    InitCommonControlsEx(&icc);
+    RegisterMainWindowClass(GetModuleHandleW(nullptr));
+  }
+};
+const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new Environment);
+
+class RecordingLink final : public HandlerLink {
+ public:
+  int notifications = 0;
+  uintptr_t Find(std::u16string_view) override { return 1; }
+  void Post(uintptr_t, uint32_t msg, uintptr_t, intptr_t) override { notifications += msg == kMsgSettingsChanged; }
+  void Send(uintptr_t, uint32_t, uintptr_t, intptr_t) override {}
+};
+
+void Pump() {
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+  }
+}
+
+const std::wstring kUser = std::wstring(kProduct);
+std::wstring SetKey(int n) { return kUser + L"\\Setting\\Set" + std::to_wstring(n); }
+std::wstring ButtonKey(int n, int b) { return SetKey(n) + L"\\AppKey" + std::to_wstring(b); }
+
+class MainWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ClearStore();
+    SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBPAD", 3);
+    SetDword(HKEY_LOCAL_MACHINE, kProduct, L"NTNumAPBtn", 2);
+  }
+  void TearDown() override {
+    Close();
+    ClearStore();
+  }
+  void Open(std::vector<std::u16string> args = {u"/k"}) {
+    app = std::make_unique<CStdModule>(GetModuleHandleW(nullptr));
+    main = std::make_unique<CfrmMain>(*app);
+    main->Arguments = std::move(args);
+    main->Link = &link;
+    main->Ask = [this](HWND, const std::wstring& text, const std::wstring&, UINT) {
+      asked.push_back(text);
+      return answer;
+    };
+    ASSERT_TRUE(main->CreateModeless(nullptr, LoadStr(IDS_UI_FACE)));
+    Pump();
+  }
+  void Close() {
+    main.reset();
+    app.reset();
+    Pump();
+  }
+  HWND Main() const { return main->Hwnd(); }
+  HWND Tab() const { return GetDlgItem(Main(), IDC_MAIN_TAB); }
+  std::vector<std::wstring> TabTexts() const {
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < TabCtrl_GetItemCount(Tab()); ++i) {
+      wchar_t buf[128] = {};
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = buf;
+      item.cchTextMax = 128;
+      TabCtrl_GetItem(Tab(), i, &item);
+      texts.push_back(buf);
+    }
+    return texts;
+  }
+  void Click(HWND dialog, int id) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    Pump();
+  }
+  void TypeName(ButtonTabPage& page, int position, const std::wstring& text) {
+    SetDlgItemTextW(page.Hwnd(), page.Ids().edits[position], text.c_str());
+    Pump();
+  }
+  bool Closed() const { return main->Hwnd() == nullptr; }
+
+  std::unique_ptr<CStdModule> app;
+  std::unique_ptr<CfrmMain> main;
+  RecordingLink link;
+  std::vector<std::wstring> asked;
+  int answer = IDCANCEL;
+};
+
+TEST_F(MainWindowTest, TabsFollowTheKeyboardType) {
+  const std::wstring buttons = LoadStr(3010), onScreen = LoadStr(3011);
+  struct Case {
+    DWORD bits;
+    DWORD nr1t2;
+    size_t tabs;
+    int layout;
+  };
+  for (const Case& c : {Case{3, 0, 3, -1}, Case{1, 0, 2, 1}, Case{2, 0, 2, 0}, Case{2, 1, 1, -2}, Case{3, 1, 2, 1}}) {
+    SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBPAD", c.bits);
+    SetDword(HKEY_LOCAL_MACHINE, kProduct, L"NR1t2", c.nr1t2);
+    Open();
+    ASSERT_NE(Main(), nullptr);
+    const auto texts = TabTexts();
+    EXPECT_EQ(texts.size(), c.tabs) << c.bits;
+    EXPECT_EQ(main->TabLayout(), c.layout) << c.bits;
+    EXPECT_EQ(texts.back(), onScreen);
+    if (c.tabs > 1) EXPECT_EQ(texts.front(), buttons);
+    Close();
+  }
+}
+
+TEST_F(MainWindowTest, StartTabSelectsThePage) {
+  struct Case {
+    DWORD bits;
+    const char16_t* line;
+    int selected;
+  };
+  for (const Case& c : {Case{3, u"/t:2", 2}, Case{3, u"/t:1", 1}, Case{1, u"/t:2", 1}, Case{1, u"/t:1", 0}}) {
+    SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBPAD", c.bits);
+    Open({c.line});
+    EXPECT_EQ(TabCtrl_GetCurSel(Tab()), c.selected) << c.bits;
+    Dialog* shown = main->Tabs().TabPage(c.selected);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_NE(GetWindowLongW(shown->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0) << c.bits;
+    for (int other = 0; other < main->Tabs().PageCount(); ++other)
+      if (other != c.selected) EXPECT_EQ(GetWindowLongW(main->Tabs().TabPage(other)->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0);
+    Close();
+  }
+}
+
+TEST_F(MainWindowTest, CaptionOverridesAreCutTo28Bytes) {
+  SetString(HKEY_LOCAL_MACHINE, kUser + L"\\UTLSetting\\TabName", L"Tab0", std::wstring(40, L'T'));
+  SetString(HKEY_LOCAL_MACHINE, kUser + L"\\UTLSetting\\ButtonName", L"AppKey2", L"Mail");
+  SetString(HKEY_LOCAL_MACHINE, kUser + L"\\UTLSetting\\ButtonName", L"AppKey6", L"Left");
+  Open();
+  EXPECT_EQ(TabTexts()[0], std::wstring(28, L'T'));
+  EXPECT_EQ(TabTexts()[1], LoadStr(3010));
+  ButtonTabPage& dt = *main->DesktopPage();
+  ButtonTabPage& nt = *main->NotebookPage();
+  wchar_t text[64] = {};
+  GetDlgItemTextW(dt.Hwnd(), dt.Ids().labels[1], text, 64);
+  EXPECT_STREQ(text, L"Mail");
+  GetDlgItemTextW(dt.Hwnd(), dt.Ids().labels[0], text, 64);
+  EXPECT_EQ(std::wstring(text), LoadStr(3016) + L"1");
+  GetDlgItemTextW(nt.Hwnd(), nt.Ids().labels[0], text, 64);
+  EXPECT_STREQ(text, L"Left");
+}
+
+TEST_F(MainWindowTest, QstartLabelsTheFirstNotebookButtonsFn) {
+  SetDword(HKEY_LOCAL_MACHINE, kProduct, L"QSTART", 1);
+  Open();
+  ButtonTabPage& nt = *main->NotebookPage();
+  wchar_t text[64] = {};
+  GetDlgItemTextW(nt.Hwnd(), nt.Ids().labels[1], text, 64);
+  EXPECT_EQ(std::wstring(text), LoadStr(3275) + L"2");
+}
+
+TEST_F(MainWindowTest, PositionsBeyondTheCountsAreHidden) {
+  SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBPAD", 1);
+  SetDword(HKEY_LOCAL_MACHINE, kProduct, L"DTNumAPBtn", 3);
+  Open();
+  ButtonTabPage& dt = *main->DesktopPage();
+  for (int pos = 0; pos < 5; ++pos)
+    for (int id : {dt.Ids().buttons[pos], dt.Ids().labels[pos], dt.Ids().edits[pos]}) {
+      EXPECT_EQ(IsWindowEnabled(GetDlgItem(dt.Hwnd(), id)) != FALSE, pos < 3) << pos;
+      EXPECT_EQ((GetWindowLongW(GetDlgItem(dt.Hwnd(), id), GWL_STYLE) & WS_VISIBLE) != 0, pos < 3) << pos;
+    }
+  Close();
+  SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBPAD", 3);
+  SetDword(HKEY_LOCAL_MACHINE, kProduct, L"NTNumAPBtn", 1);
+  Open();
+  ButtonTabPage& nt = *main->NotebookPage();
+  for (int pos = 0; pos < 3; ++pos)
+    EXPECT_EQ(IsWindowEnabled(GetDlgItem(nt.Hwnd(), nt.Ids().edits[pos])) != FALSE, pos < 1) << pos;
+}
+
+void SeedButton(int b, const wchar_t* code, DWORD count, const wchar_t* name) {
+  SetString(HKEY_CURRENT_USER, ButtonKey(1, b), L"Execute", code);
+  SetDword(HKEY_CURRENT_USER, ButtonKey(1, b), L"NumAP", count);
+  SetString(HKEY_CURRENT_USER, ButtonKey(1, b), L"DispTitle", name);
+}
+
+TEST_F(MainWindowTest, PicturesFollowLaunchCodeAndImageMode) {
+  SeedButton(1, L"S", 2, L"seq");
+  SeedButton(2, L"p", 2, L"all");
+  SeedButton(3, L"K", 1, L"key");
+  SeedButton(4, L"M", 0, L"none");
+  SeedButton(5, L"X", 1, L"odd");
+  struct Case {
+    DWORD image;
+    std::array<int, 5> ids;
+  };
+  for (const Case& c : {Case{0, {504, 502, 506, 500, 500}}, Case{1, {521, 519, 523, 517, 517}},
+                        Case{2, {512, 510, 514, 508, 508}}}) {
+    SetDword(HKEY_LOCAL_MACHINE, kProduct, L"BtnImage", c.image);
+    Open();
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(main->DesktopPage()->Button(i).BitmapId(), c.ids[i]) << c.image << " " << i;
+    EXPECT_EQ(main->Model().live.buttons[4].code, u"M");
+    EXPECT_FALSE(main->Model().IsChanged());
+    main->SetButtonImage(0, 1);
+    EXPECT_EQ(main->DesktopPage()->Button(0).BitmapId(), c.ids[0] + 1);
+    Close();
+  }
+}
+
+TEST_F(MainWindowTest, OkWithoutChangesClosesWithoutPromptOrNotification) {
+  Open();
+  Click(Main(), IDC_MAIN_OK);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(link.notifications, 0);
+  // The user's keys are created from the factory defaults.
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  EXPECT_TRUE(ReadRaw(HKEY_CURRENT_USER, ButtonKey(1, 1), L"NumAP", type, data));
+  EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+}
+
+TEST_F(MainWindowTest, OkAfterAChangeAsksAndObeysTheAnswer) {
+  struct Case {
+    int answer;
+    bool closed, saved;
+  };
+  for (const Case& c : {Case{IDCANCEL, false, false}, Case{IDNO, true, false}, Case{IDYES, true, true}}) {
+    Open();
+    asked.clear();
+    link.notifications = 0;
+    TypeName(*main->DesktopPage(), 1, L"Browser");
+    EXPECT_EQ(main->Model().live.buttons[1].name, u"Browser");
+    answer = c.answer;
+    Click(Main(), IDC_MAIN_OK);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], LoadStr(3110));
+    EXPECT_EQ(Closed(), c.closed) << c.answer;
+    EXPECT_EQ(link.notifications, c.saved ? 1 : 0);
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    const bool stored = ReadRaw(HKEY_CURRENT_USER, ButtonKey(1, 2), L"DispTitle", type, data) &&
+                        std::wstring(reinterpret_cast<wchar_t*>(data.data()), data.size() / 2) == L"Browser";
+    EXPECT_EQ(stored, c.saved) << c.answer;
+    if (!c.closed) EXPECT_EQ(main->Model().live.buttons[1].name, u"Browser") << "Cancel keeps every edit";
+    Close();
+    DeleteTree(HKEY_CURRENT_USER, L"Software\\Varden");
+  }
+}
+
+TEST_F(MainWindowTest, ApplyTwiceSavesAndNotifiesTwice) {
+  Open();
+  TypeName(*main->DesktopPage(), 0, L"ノート");
+  Click(Main(), IDC_MAIN_APPLY);
+  TypeName(*main->NotebookPage(), 0, L"左");
+  Click(Main(), IDC_MAIN_APPLY);
+  EXPECT_EQ(link.notifications, 2);
+  EXPECT_FALSE(Closed());
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  ASSERT_TRUE(ReadRaw(HKEY_CURRENT_USER, ButtonKey(1, 1), L"DispTitle", type, data));
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(data.size(), 6u) << "three characters, no terminator";
+  ASSERT_TRUE(ReadRaw(HKEY_CURRENT_USER, ButtonKey(1, 6), L"DispTitle", type, data));
+  EXPECT_EQ(std::wstring(reinterpret_cast<wchar_t*>(data.data()), data.size() / 2), L"左");
+  ASSERT_TRUE(ReadRaw(HKEY_CURRENT_USER, kUser, L"CurrSetting", type, data));
+  EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+}
+
+TEST_F(MainWindowTest, PatternChangeWithCancelKeepsBothCombos) {
+  SetDword(HKEY_CURRENT_USER, kUser, L"NumSetting", 2);
+  SetDword(HKEY_CURRENT_USER, kUser, L"CurrSetting", 1);
+  SetString(HKEY_CURRENT_USER, SetKey(2), L"SetName", L"Second");
+  SetString(HKEY_CURRENT_USER, ButtonKey(2, 1), L"DispTitle", L"Two");
+  Open();
+  ButtonTabPage& dt = *main->DesktopPage();
+  ButtonTabPage& nt = *main->NotebookPage();
+  TypeName(dt, 0, L"pending");
+  answer = IDCANCEL;
+  SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_SETCURSEL, 1, 0);
+  main->ChangePattern(kDesktopPage);
+  EXPECT_EQ(SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(SendDlgItemMessageW(nt.Hwnd(), nt.Ids().pattern, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(main->Model().currUser, 1);
+
+  answer = IDNO;
+  SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_SETCURSEL, 1, 0);
+  main->ChangePattern(kDesktopPage);
+  EXPECT_EQ(main->Model().currUser, 2);
+  EXPECT_EQ(SendDlgItemMessageW(nt.Hwnd(), nt.Ids().pattern, CB_GETCURSEL, 0, 0), 1);
+  wchar_t text[64] = {};
+  GetDlgItemTextW(dt.Hwnd(), dt.Ids().edits[0], text, 64);
+  EXPECT_STREQ(text, L"Two");
+  EXPECT_EQ(link.notifications, 1);
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, ButtonKey(1, 1), L"DispTitle", type, data)) << "No saves nothing";
+}
+
+TEST_F(MainWindowTest, DefaultOnTheDesktopPageResetsTheNotebookToo) {
+  SetString(HKEY_LOCAL_MACHINE, kUser + L"\\Default\\Setting\\Set1\\AppKey1", L"DispTitle", L"Factory1");
+  SetString(HKEY_LOCAL_MACHINE, kUser + L"\\Default\\Setting\\Set1\\AppKey6", L"DispTitle", L"Factory6");
+  SeedButton(1, L"M", 1, L"Mine1");
+  SetString(HKEY_CURRENT_USER, ButtonKey(1, 6), L"DispTitle", L"Mine6");
+  Open();
+  EXPECT_EQ(main->Model().live.buttons[5].name, u"Mine6");
+  Click(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().defaults);
+  EXPECT_EQ(main->Model().live.buttons[0].name, u"Factory1");
+  EXPECT_EQ(main->Model().live.buttons[5].name, u"Factory6");
+  wchar_t text[64] = {};
+  GetDlgItemTextW(main->NotebookPage()->Hwnd(), main->NotebookPage()->Ids().edits[0], text, 64);
+  EXPECT_STREQ(text, L"Factory6");
+  EXPECT_TRUE(main->Model().IsChanged());
+  EXPECT_EQ(link.notifications, 0) << "Default saves nothing";
+}
+
+TEST_F(MainWindowTest, CurrentPatternZeroIsTreatedAsPatternOne) {
+  SetDword(HKEY_CURRENT_USER, kUser, L"NumSetting", 2);
+  SetDword(HKEY_CURRENT_USER, kUser, L"CurrSetting", 0);
+  SetString(HKEY_CURRENT_USER, ButtonKey(1, 1), L"DispTitle", L"One");
+  Open();
+  EXPECT_EQ(main->Model().currUser, 1);
+  ButtonTabPage& dt = *main->DesktopPage();
+  EXPECT_EQ(SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_GETCURSEL, 0, 0), 0);
+  TypeName(dt, 0, L"Edited");
+  Click(Main(), IDC_MAIN_APPLY);
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, SetKey(0) + L"\\AppKey1", L"DispTitle", type, data));
+  ASSERT_TRUE(ReadRaw(HKEY_CURRENT_USER, ButtonKey(1, 1), L"DispTitle", type, data));
+  EXPECT_EQ(std::wstring(reinterpret_cast<wchar_t*>(data.data()), data.size() / 2), L"Edited");
+}
+
+TEST_F(MainWindowTest, HiddenPatternControlsIgnoreAltM) {
+  SetDword(HKEY_LOCAL_MACHINE, kUser + L"\\UTLSetting\\DispSetting", L"DelSetManager", 1);
+  Open();
+  for (ButtonTabPage* page : {main->DesktopPage(), main->NotebookPage()})
+    for (int id : {page->Ids().pattern, page->Ids().patternLabel, page->Ids().manager}) {
+      EXPECT_FALSE(IsWindowVisible(GetDlgItem(page->Hwnd(), id)));
+      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page->Hwnd(), id)));
+    }
+  MSG alt{main->DesktopPage()->Hwnd(), WM_SYSKEYDOWN, 'M', 0, 0, {}};
+  EXPECT_TRUE(main->PreTranslate(alt));
+  EXPECT_NE(GetFocus(), GetDlgItem(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().manager));
+}
+
+TEST_F(MainWindowTest, NamesLongerThanTheEditLimitAreCutWhenShown) {
+  SetString(HKEY_CURRENT_USER, ButtonKey(1, 1), L"DispTitle", std::wstring(200, L'n'));
+  Open();
+  wchar_t text[300] = {};
+  GetDlgItemTextW(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().edits[0], text, 300);
+  EXPECT_EQ(std::wstring(text).size(), 129u);
+  EXPECT_EQ(main->Model().live.buttons[0].name.size(), 200u) << "showing a name does not edit it";
+  EXPECT_FALSE(main->Model().IsChanged());
+}
+
+}  // namespace
+}  // namespace tapstart::test
