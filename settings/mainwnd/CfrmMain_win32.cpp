@@ -12,6 +12,7 @@
 #include "mainwnd/ButtonTabPage_win32.h"
 #include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/FontList_win32.h"
+#include "manager/CfrmManager_win32.h"
 #include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
@@ -464,6 +465,7 @@ void CfrmMain::RunWizard(int page) {
 
 void CfrmMain::RunSettingManager() {
   // The setting manager writes the store itself; the window then reads back the pattern numbers and names.
+  ShowSettingManager(hwnd_, app_.Store);
   model_.currUser = app_.Store.ReadMainNumber(u"CurrUser");
   model_.numUser = app_.Store.ReadMainNumber(u"NumUser");
   model_.live.name = app_.Store.GetProfileText(u"USER" + DecimalText(model_.currUser), u"UserName", u"");
