@@ -1,0 +1,42 @@
+// The modal input box that asks a setting set's name (add, copy, rename) or a program's launch parameter.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "InputBoxModel.h"
+#include "ManagerSystem_win32.h"
+#include "ui/Dialog_win32.h"
+#include "ui/Handles_win32.h"
+
+namespace tapstart {
+
+class CfrmInputBox : public Dialog {
+ public:
+  explicit CfrmInputBox(InputBoxRequest request, MessageBoxFn messageBox = SystemMessageBox,
+                        AnsiByteCounter ansiBytes = SystemAnsiByteCount);
+
+  const InputBoxModel& Model() const { return model_; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+
+ private:
+  void cmdOK_Click();
+  void cmdCancel_Click();
+  // Focus on the edit with its whole text selected and in view.
+  void SelectEdit();
+
+  InputBoxModel model_;
+  MessageBoxFn messageBox_;
+  Font editFont_;
+  Font textFont_;
+};
+
+// Runs the input box modally over owner; the accepted text on OK, nothing on Cancel.
+std::optional<std::u16string> RunInputBox(HWND owner, const InputBoxRequest& request);
+
+}  // namespace tapstart

@@ -1,0 +1,58 @@
+// The setting manager: a modal dialog that lists the setting sets and adds, copies, renames and deletes them.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "CfrmInputBox_win32.h"
+#include "InputBoxModel.h"
+#include "ManagerSystem_win32.h"
+#include "SettingManagerModel.h"
+#include "store/SettingsStore.h"
+#include "ui/Dialog_win32.h"
+#include "ui/Handles_win32.h"
+
+namespace tapstart {
+
+// Asks a name with the input box; nothing when the user cancels.
+using InputBoxFn = std::function<std::optional<std::u16string>(HWND owner, const InputBoxRequest& request)>;
+
+class CfrmManager : public Dialog {
+ public:
+  // Reads the set count, the current set and every set from the store.
+  explicit CfrmManager(SettingsStore& store, MessageBoxFn messageBox = SystemMessageBox,
+                       InputBoxFn inputBox = RunInputBox);
+
+  const SettingManagerModel& Model() const { return model_; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnDestroy() override;
+
+ private:
+  void cmdAdd_Click();
+  void cmdCopy_Click();
+  void cmdRename_Click();
+  void cmdDelete_Click();
+  void lstNames_SelChange();
+  // Appends the model's new last set to the list, then enables and focuses as after Add and Copy.
+  void ShowAppended();
+  void EnableDelete();
+  InputBoxRequest NameRequest(InputBoxMode mode, std::u16string startText) const;
+  static LRESULT CALLBACK CloseButtonProc(HWND button, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR data);
+
+  SettingManagerModel model_;
+  MessageBoxFn messageBox_;
+  InputBoxFn inputBox_;
+  Font listFont_;
+  Font textFont_;
+};
+
+// Runs the setting manager modally over owner, with its template's font replaced by the UI face at 9 points.
+void ShowSettingManager(HWND owner, SettingsStore& store);
+
+}  // namespace tapstart

@@ -1,0 +1,94 @@
+// The setting manager's list of setting sets and its operations, written to the store as they happen.
+#include "SettingManagerModel.h"
+
+#include <utility>
+
+#include "store/Text.h"
+
+namespace tapstart {
+SettingManagerModel::SettingManagerModel(SettingsStore& store) : store_(store) {
+  current_ = store_.ReadMainNumber(u"CurrUser");
+  int count = store_.ReadMainNumber(u"NumUser");
+  // A damaged count reads as one set, as the main window's pattern list reads it.
+  if (count < 1 || count > kMaxSets) count = 1;
+  // A current number outside the list points at the first set; the main window does the same.
+  if (current_ > count || current_ < 1) current_ = 1;
+  sets_.resize(static_cast<size_t>(count));
+  for (int n = 1; n <= count; ++n) store_.LoadUserData(n, sets_[static_cast<size_t>(n - 1)]);
+  selected_ = current_ - 1;
+}
+
+std::vector<std::u16string> SettingManagerModel::Names() const {
+  std::vector<std::u16string> names;
+  names.reserve(sets_.size());
+  for (const USER_DATA& set : sets_) names.push_back(set.name);
+  return names;
+}
+
+void SettingManagerModel::Select(int index) {
+  if (index >= 0 && index < Count()) selected_ = index;
+}
+
+bool SettingManagerModel::CanDelete() const { return ValidSelection() && selected_ + 1 != current_; }
+
+std::u16string SettingManagerModel::CopyStartText(std::u16string_view copyWord) const {
+  std::u16string text(copyWord);
+  text += u' ';
+  if (ValidSelection()) text += sets_[static_cast<size_t>(selected_)].name;
+  return text;
+}
+
+std::u16string SettingManagerModel::DeleteQuestion(std::u16string_view question) const {
+  std::u16string text = ValidSelection() ? sets_[static_cast<size_t>(selected_)].name : std::u16string();
+  text += u' ';
+  text += question;
+  return text;
+}
+
+bool SettingManagerModel::WriteMainNumber(std::u16string_view key, int value) {
+  return store_.WriteProfileText(u"VARDENZEB", key, DecimalText(value));
+}
+
+bool SettingManagerModel::Append(USER_DATA set, std::u16string_view name) {
+  if (!CanAdd()) return false;
+  set.name = std::u16string(name);
+  sets_.push_back(std::move(set));
+  selected_ = Count() - 1;
+  // The count first, then the set under its number: a set beyond the count is never read.
+  bool ok = WriteMainNumber(u"NumUser", Count());
+  ok = store_.SaveUserData(Count(), sets_.back()) && ok;
+  return ok;
+}
+
+bool SettingManagerModel::Add(std::u16string_view name) { return Append(store_.defaults, name); }
+
+bool SettingManagerModel::Copy(std::u16string_view name) {
+  if (!ValidSelection()) return false;
+  return Append(sets_[static_cast<size_t>(selected_)], name);
+}
+
+bool SettingManagerModel::Rename(std::u16string_view name) {
+  if (!ValidSelection()) return false;
+  USER_DATA& set = sets_[static_cast<size_t>(selected_)];
+  set.name = std::u16string(name);
+  return store_.SaveUserData(selected_ + 1, set);
+}
+
+bool SettingManagerModel::Delete() {
+  if (!CanDelete()) return false;
+  const int formerCount = Count();
+  const int deleted = selected_;
+  sets_.erase(sets_.begin() + deleted);
+  // The former last set's section keeps its data beyond the count; a later Add or Copy overwrites it.
+  bool ok = store_.WriteProfileText(u"User" + DecimalText(formerCount), u"", u"");
+  if (deleted + 1 < current_) {
+    --current_;
+    ok = WriteMainNumber(u"CurrUser", current_) && ok;
+  }
+  ok = WriteMainNumber(u"NumUser", Count()) && ok;
+  for (int n = deleted + 1; n <= Count(); ++n) ok = store_.SaveUserData(n, sets_[static_cast<size_t>(n - 1)]) && ok;
+  if (selected_ >= Count()) selected_ = Count() - 1;
+  return ok;
+}
+
+}  // namespace tapstart
