@@ -360,6 +360,37 @@ TEST_F(MainWindowTest, HiddenPatternControlsIgnoreAltM) {
   EXPECT_NE(GetFocus(), GetDlgItem(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().manager));
 }
 
+TEST_F(MainWindowTest, KeyboardFilterMovesTheFocusAcrossPageAndWindow) {
+  Open();
+  ShowWindow(Main(), SW_SHOW);
+  SetForegroundWindow(Main());
+  ButtonTabPage& dt = *main->DesktopPage();
+  struct Case {
+    UINT message;
+    WPARAM key;
+    HWND from;
+    HWND expectedFocus;
+  };
+  const Case cases[] = {
+      {WM_SYSKEYDOWN, 'N', dt.Hwnd(), GetDlgItem(dt.Hwnd(), dt.Ids().pattern)},
+      {WM_SYSKEYDOWN, 'B', dt.Hwnd(), GetDlgItem(dt.Hwnd(), dt.Ids().buttons[0])},
+      {WM_KEYDOWN, VK_TAB, GetDlgItem(Main(), IDC_MAIN_HELP), Tab()},
+      {WM_KEYDOWN, VK_TAB, Tab(), GetDlgItem(dt.Hwnd(), dt.Ids().pattern)},
+  };
+  for (const Case& c : cases) {
+    MSG m{c.from, c.message, c.key, 0, 0, {}};
+    EXPECT_TRUE(main->PreTranslate(m)) << c.key;
+    EXPECT_EQ(GetFocus(), c.expectedFocus) << c.key;
+  }
+  for (auto& b : main->Model().live.buttons) b.name = u"typed";
+  MSG altD{dt.Hwnd(), WM_SYSKEYDOWN, 'D', 0, 0, {}};
+  EXPECT_TRUE(main->PreTranslate(altD));
+  EXPECT_EQ(GetFocus(), GetDlgItem(dt.Hwnd(), dt.Ids().defaults));
+  EXPECT_EQ(main->Model().live.buttons[0].name, u"") << "Alt+D ran Default";
+  MSG plain{dt.Hwnd(), WM_KEYDOWN, 'D', 0, 0, {}};
+  EXPECT_FALSE(main->PreTranslate(plain));
+}
+
 TEST_F(MainWindowTest, NamesLongerThanTheEditLimitAreCutWhenShown) {
   SetString(HKEY_CURRENT_USER, ButtonKey(1, 1), L"DispTitle", std::wstring(200, L'n'));
   Open();
