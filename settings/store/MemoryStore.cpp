@@ -18,6 +18,20 @@ std::u16string NormalKey(std::u16string_view key) {
   return out;
 }
 
+// The profile functions count the DOS end-of-file mark among the blanks around names and values.
+bool IsProfileBlank(char16_t c) { return IsBlank(c) || c == 0x1A; }
+
+std::u16string ProfileTrim(std::u16string_view t) {
+  size_t b = 0;
+  size_t e = t.size();
+  while (b < e && IsProfileBlank(t[b])) ++b;
+  while (e > b && IsProfileBlank(t[e - 1])) --e;
+  return std::u16string(t.substr(b, e - b));
+}
+
+// A section or key name as the file compares it: without the blanks around it, letter case ignored.
+std::u16string ProfileName(std::u16string_view name) { return AsciiLower(ProfileTrim(name)); }
+
 std::u16string ProfileFileId(std::u16string_view file) {
   std::u16string f = AsciiLower(file);
   const auto slash = f.find_last_of(u"\\/");
@@ -97,13 +111,20 @@ void MemoryStore::DenyRead(Hive hive, std::u16string_view key) {
 
 void MemoryStore::DenyWrite(std::u16string_view key) { unwritable_.insert(KeyId(Hive::CurrentUser, key)); }
 
+void MemoryStore::PutProfileLine(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                                 std::u16string_view raw) {
+  profiles_[ProfileFileId(file)][ProfileName(section)][ProfileName(key)] = std::u16string(raw);
+}
+
+void MemoryStore::RemoveProfile(std::u16string_view file) { profiles_.erase(ProfileFileId(file)); }
+
 std::optional<std::u16string> MemoryStore::RawProfile(std::u16string_view file, std::u16string_view section,
                                                       std::u16string_view key) const {
   const auto f = profiles_.find(ProfileFileId(file));
   if (f == profiles_.end()) return std::nullopt;
-  const auto s = f->second.find(AsciiLower(Trim(section)));
+  const auto s = f->second.find(ProfileName(section));
   if (s == f->second.end()) return std::nullopt;
-  const auto k = s->second.find(AsciiLower(Trim(key)));
+  const auto k = s->second.find(ProfileName(key));
   if (k == s->second.end()) return std::nullopt;
   return k->second;
 }
@@ -115,12 +136,15 @@ std::u16string MemoryStore::ProfileRead(std::u16string_view file, std::u16string
   if (const auto raw = RawProfile(file, section, key)) {
     // The file holds "key=value": the value is read without the blanks around it and without one pair of
     // matching quotes.
-    out = Trim(*raw);
+    out = ProfileTrim(*raw);
     if (out.size() >= 2 && (out.front() == u'"' || out.front() == u'\'') && out.back() == out.front())
       out = out.substr(1, out.size() - 2);
   } else {
-    // The default loses its trailing blanks.
-    out = TrimRight(fallback);
+    // The default loses its trailing blanks (spaces only), but never its first character: a default of
+    // blanks only reads as one blank.
+    size_t end = fallback.size();
+    while (end > 1 && fallback[end - 1] == u' ') --end;
+    out = fallback.substr(0, end);
   }
   if (bufferChars == 0) return {};
   return out.substr(0, bufferChars - 1);
@@ -128,16 +152,27 @@ std::u16string MemoryStore::ProfileRead(std::u16string_view file, std::u16string
 
 int32_t MemoryStore::ProfileReadInt(std::u16string_view file, std::u16string_view section, std::u16string_view key,
                                     int32_t fallback) const {
-  const auto text = ProfileRead(file, section, key, u"", 2048);
+  // The system reads the value as text into 30 characters; an empty text gives the default. The number is
+  // then read as the system's decimal conversion does: control characters and blanks skipped, one sign,
+  // digits up to the first other character, wrapping at 32 bits.
+  const auto text = ProfileRead(file, section, key, u"", 30);
   if (text.empty()) return fallback;
-  return DecimalValue(text);
+  size_t i = 0;
+  while (i < text.size() && text[i] <= u' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  uint32_t v = 0;
+  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) v = v * 10u + (text[i] - u'0');
+  return static_cast<int32_t>(negative ? 0u - v : v);
 }
 
 bool MemoryStore::ProfileWrite(std::u16string_view file, std::u16string_view section,
                                      std::u16string_view key, std::u16string_view text) {
-  // Line breaks would start a new line of the file; the value keeps what comes before them.
-  std::u16string line(text.substr(0, text.find_first_of(u"\r\n")));
-  profiles_[ProfileFileId(file)][AsciiLower(Trim(section))][AsciiLower(Trim(key))] = TrimLeft(line);
+  // A line break, carriage return or line feed, would start a new line of the file: the value keeps what
+  // comes before it. The write drops the blanks in front of the value.
+  std::u16string_view line = text.substr(0, text.find_first_of(u"\r\n"));
+  while (!line.empty() && IsProfileBlank(line.front())) line.remove_prefix(1);
+  profiles_[ProfileFileId(file)][ProfileName(section)][ProfileName(key)] = std::u16string(line);
   return true;
 }
 

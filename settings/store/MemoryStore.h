@@ -31,6 +31,11 @@ class MemoryStore final : public StoreBackend {
   void DenyRead(Hive hive, std::u16string_view key);
   // Refuses every write under this key and below it (a key that cannot be created).
   void DenyWrite(std::u16string_view key);
+  // Seeds the line "key=raw" of a profile file as another program would write it, raw kept as it is.
+  void PutProfileLine(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                      std::u16string_view raw);
+  // Deletes a profile file.
+  void RemoveProfile(std::u16string_view file);
   // The raw line as the profile file holds it, before the read normalises it.
   std::optional<std::u16string> RawProfile(std::u16string_view file, std::u16string_view section,
                                            std::u16string_view key) const;

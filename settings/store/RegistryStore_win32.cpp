@@ -42,7 +42,12 @@ bool RegistryStore::SetValue(std::u16string_view key, std::u16string_view name, 
   if (RegCreateKeyExW(HKEY_CURRENT_USER, W(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, k.Put(), nullptr) !=
       ERROR_SUCCESS)
     return false;
-  return RegSetValueExW(k.Get(), W(name).c_str(), 0, value.type, value.data.data(),
+  // For a string type the system looks at the character just past the byte count, and when that one is zero
+  // it stores the terminator too. The bytes are therefore handed over followed by a character that is not
+  // zero: the value gets exactly the byte count asked for, and nothing past our buffer is read.
+  std::vector<BYTE> bytes(value.data.begin(), value.data.end());
+  bytes.insert(bytes.end(), {0xFF, 0xFF});
+  return RegSetValueExW(k.Get(), W(name).c_str(), 0, value.type, bytes.data(),
                         static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
 }
 
