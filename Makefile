@@ -36,6 +36,7 @@ dist: win64
 
 bench: bootstrap win64
 	tools/run-bench $(WIN)
+	tools/bench-mainwnd $(WIN)
 
 screenshots: bootstrap win64
 	tools/screenshot --all $(WIN) docs/screenshots
