@@ -1,5 +1,6 @@
-// The launcher's seam on Win32. Runvoy runs for a moment on every button press, so it loads the shell and COM
-// only on the way that needs them.
+// The launcher's seam on Win32. Runvoy runs for a moment on every button press: it imports only kernel32 and
+// advapi32, and loads user32 and shell32 on the ways that use them (under Wine, loading user32 alone takes
+// longer than the rest of a direct start).
 #include "RunvoySystem_win32.h"
 
 #include <shellapi.h>
@@ -18,44 +19,6 @@ constexpr DWORD kMaxText = 32767;
 std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
 HKEY RootOf(Hive hive) { return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
-
-// The window a started program or a message box belongs to; asked twice, as the foreground may be changing hands.
-HWND OwnerWindow() {
-  HWND owner = GetForegroundWindow();
-  return owner != nullptr ? owner : GetForegroundWindow();
-}
-
-// A string table entry; the table hands out a pointer into the resource, which is not terminated.
-std::wstring LoadText(HINSTANCE instance, UINT id) {
-  const wchar_t* text = nullptr;
-  const int n = LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&text), 0);
-  return n > 0 && text != nullptr ? std::wstring(text, static_cast<size_t>(n)) : std::wstring();
-}
-
-// A program started on a button press should come to the front: the launcher hands on its own right to
-// take the foreground (it has it when started by the foreground process or on the user's input).
-void LetStartedProgramTakeForeground() {
-  // Refused when the launcher has no such right itself; then the system's rules decide, as without the call.
-  AllowSetForegroundWindow(ASFW_ANY);
-}
-
-// A system library loaded for the run; freed at the end of it.
-class Library {
- public:
-  explicit Library(const wchar_t* name) : module_(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {}
-  Library(const Library&) = delete;
-  Library& operator=(const Library&) = delete;
-  ~Library() {
-    if (module_ != nullptr) FreeLibrary(module_);
-  }
-  template <typename F>
-  F Get(const char* name) const {
-    return module_ != nullptr ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module_, name))) : nullptr;
-  }
-
- private:
-  HMODULE module_;
-};
 
 }  // namespace
 
@@ -125,32 +88,23 @@ uint32_t RunvoySystem::StartProcess(std::u16string_view commandLine) {
   si.cb = sizeof si;
   si.dwFlags = STARTF_FORCEONFEEDBACK;
   PROCESS_INFORMATION pi{};
-  LetStartedProgramTakeForeground();
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si,
                       &pi)) {
     const DWORD error = GetLastError();
     return error != 0 ? error : ERROR_GEN_FAILURE;
   }
+  // The foreground right goes to this one process, once it is running: loading user32 for it first would hold
+  // the program back, while the program needs the right only when it shows its first window, much later.
+  LetStartedProgramTakeForeground(pi.dwProcessId);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   return 0;
 }
 
 void RunvoySystem::StartThroughShell(const ShellStart& start) {
-  const Library ole(L"ole32.dll");
-  const Library shell(L"shell32.dll");
-  using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
-  using CoUninitializeFn = void(WINAPI*)();
   using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-  const auto shellExecuteEx = shell.Get<ShellExecuteExFn>("ShellExecuteExW");
+  const auto shellExecuteEx = shell32_.Get<ShellExecuteExFn>("ShellExecuteExW");
   if (shellExecuteEx == nullptr) return;
-
-  // The shell may hand the start to extensions that need COM on this thread.
-  const auto coInitializeEx = ole.Get<CoInitializeExFn>("CoInitializeEx");
-  const auto coUninitialize = ole.Get<CoUninitializeFn>("CoUninitialize");
-  const bool com = coInitializeEx != nullptr && coUninitialize != nullptr &&
-                   SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-
   const std::wstring file = Wide(start.file);
   const std::wstring parameters = Wide(start.parameters);
   const std::wstring directory = Wide(start.directory);
@@ -163,16 +117,49 @@ void RunvoySystem::StartThroughShell(const ShellStart& start) {
   info.lpParameters = parameters.c_str();
   info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
   info.nShow = start.show;
-  LetStartedProgramTakeForeground();
+  // The shell hands back no process before it has started it, and may start none (a running program can take
+  // the document): the right goes to any process, and the shell has loaded user32 anyway.
+  LetStartedProgramTakeForeground(ASFW_ANY);
+  // The thread sets up no COM apartment. The shell recommends one for verbs that shell extensions implement;
+  // stored commands are programs and documents opened by their file types' commands, and under Wine an
+  // apartment costs about as much as the rest of the launcher's run.
   // A failure is the shell's to report: it shows its own message, owned by the window above.
   if (shellExecuteEx(&info) && info.hProcess != nullptr) CloseHandle(info.hProcess);
-  if (com) coUninitialize();
 }
 
 void RunvoySystem::ReportKeyboardToolMissing() {
-  const std::wstring text = LoadText(instance_, IDS_KEYBOARD_TOOL_MISSING);
-  const std::wstring caption = LoadText(instance_, IDS_KEYBOARD_TOOL_NAME);
-  MessageBoxW(OwnerWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+  using LoadStringFn = int(WINAPI*)(HINSTANCE, UINT, LPWSTR, int);
+  using MessageBoxFn = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
+  const auto loadString = user32_.Get<LoadStringFn>("LoadStringW");
+  const auto messageBox = user32_.Get<MessageBoxFn>("MessageBoxW");
+  if (loadString == nullptr || messageBox == nullptr) return;
+  // With a size of 0 the table hands out a pointer into the resource, which is not terminated.
+  const auto text = [&](UINT id) {
+    const wchar_t* p = nullptr;
+    const int n = loadString(instance_, id, reinterpret_cast<LPWSTR>(&p), 0);
+    return n > 0 && p != nullptr ? std::wstring(p, static_cast<size_t>(n)) : std::wstring();
+  };
+  const std::wstring message = text(IDS_KEYBOARD_TOOL_MISSING);
+  const std::wstring caption = text(IDS_KEYBOARD_TOOL_NAME);
+  messageBox(OwnerWindow(), message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+// Asked twice, as the foreground may be changing hands.
+HWND RunvoySystem::OwnerWindow() {
+  using GetForegroundWindowFn = HWND(WINAPI*)();
+  const auto getForegroundWindow = user32_.Get<GetForegroundWindowFn>("GetForegroundWindow");
+  if (getForegroundWindow == nullptr) return nullptr;
+  const HWND owner = getForegroundWindow();
+  return owner != nullptr ? owner : getForegroundWindow();
+}
+
+// A program started on a button press should come to the front. The launcher hands on its own right to take the
+// foreground (it has one when its starter had it); the program it starts has none of its own, as the launcher
+// has no window and is never the foreground process.
+void RunvoySystem::LetStartedProgramTakeForeground(DWORD processId) {
+  using AllowSetForegroundWindowFn = BOOL(WINAPI*)(DWORD);
+  // Refused when the launcher has no such right itself; the system's rules then decide, as without the call.
+  if (const auto allow = user32_.Get<AllowSetForegroundWindowFn>("AllowSetForegroundWindow")) allow(processId);
 }
 
 }  // namespace tapstart::launcher

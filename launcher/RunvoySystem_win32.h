@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "LauncherSystem.h"
+#include "SystemLibrary_win32.h"
 
 namespace tapstart::launcher {
 
@@ -21,7 +22,14 @@ class RunvoySystem final : public LauncherSystem {
   void ReportKeyboardToolMissing() override;
 
  private:
+  // The window a started program or a message box belongs to.
+  HWND OwnerWindow();
+  // Lets a started program (a process id, or ASFW_ANY) take the foreground.
+  void LetStartedProgramTakeForeground(DWORD processId);
+
   HINSTANCE instance_;
+  SystemLibrary user32_{L"user32.dll"};
+  SystemLibrary shell32_{L"shell32.dll"};
 };
 
 }  // namespace tapstart::launcher
