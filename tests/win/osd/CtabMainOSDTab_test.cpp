@@ -108,17 +108,6 @@ TEST_F(OsdPageTest, SizeList_HoldsTheFiveStepsWithTheirNumbers) {
   EXPECT_EQ(SendMessageW(size, CB_GETCOUNT, 0, 0), 5);
 }
 
-TEST_F(OsdPageTest, Captions_ComeFromTheStringTable) {
-  const std::pair<int, UINT> captions[] = {{IDC_OSD_DEFAULT, 3014},    {IDC_OSD_DISPLAY, 3030},
-                                           {IDC_OSD_FONT_LABEL, 3031}, {IDC_OSD_SIZE_LABEL, 3032},
-                                           {IDC_OSD_COLOR_LABEL, 3033}, {IDC_OSD_SELECT, 3034},
-                                           {IDC_OSD_PREVIEW_LABEL, 3035}};
-  for (const auto& [id, text] : captions) {
-    EXPECT_FALSE(LoadStr(text).empty()) << text;
-    EXPECT_EQ(TextOf(host->Item(id)), LoadStr(text)) << id;
-  }
-}
-
 TEST_F(OsdPageTest, DisplayCheckBox_SwitchesTheValueAndTheDependentControlsOnly) {
   Show(ONSCREEN_DATA{1, u"Tahoma", 4, 0x00336699});
   const ONSCREEN_DATA before = host->fake.live;
