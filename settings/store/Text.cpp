@@ -38,7 +38,9 @@ std::u16string FromUtf8(std::string_view s) {
           if ((b & 0xC0) != 0x80) { ok = false; break; }
           v = (v << 6) | (b & 0x3F);
         }
-        if (ok && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) cp = v; else len = 1;
+        // The shortest form only: an over-long form (a zero or "/" in two to four bytes) is invalid.
+        static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (ok && v >= kShortest[len] && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) cp = v; else len = 1;
       }
     }
     if (cp >= 0x10000) {

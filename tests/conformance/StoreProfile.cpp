@@ -3,6 +3,7 @@
 #include <string>
 
 #include "StoreConformance.h"
+#include "app/StartupRules.h"
 #include "store/StoreLayout.h"
 #include "store/Text.h"
 
@@ -120,7 +121,10 @@ TEST_P(StoreConformance, GetProfileText_FollowsTheIniSwitch) {
   // Another file name, even the same file in other letters, goes to the profile functions unmapped.
   EXPECT_EQ(Store().GetProfileText(u"USER3", u"Btn2_AP4", u"FALSE", u"vardenzeb.ini"), u"from-file.exe|arg");
 
-  Store().useIniFile = true;
+  // The machine's "ZEBINI" turns the profile file on, as start-up reads it.
+  Env().PutRaw(Hive::LocalMachine, kRoot, u"ZEBINI", Dword(1));
+  Store().useIniFile = ReadUseIniFile(Store());
+  ASSERT_TRUE(Store().useIniFile);
   EXPECT_EQ(Store().GetProfileText(u"USER3", u"Btn2_AP4", u"FALSE"), u"from-file.exe|arg");
   EXPECT_EQ(Store().GetProfileText(u"USER3", u"Btn2_AP5", u"FALSE"), u"FALSE");
   EXPECT_EQ(Store().GetProfileText(u"user3", u"btn2_ap4", u"FALSE"), u"from-file.exe|arg");
