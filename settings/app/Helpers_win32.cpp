@@ -10,6 +10,7 @@
 
 #include "Helpers.h"
 #include "ui/Resources_win32.h"
+#include "ui/SystemLibrary_win32.h"
 
 namespace tapstart {
 namespace {
@@ -48,19 +49,26 @@ using ShellFolder = std::unique_ptr<IShellFolder, ComRelease>;
 bool LaunchOwnSetup(int b) {
   const std::wstring file = W(OwnSetupFile(ProgramPath()));
   const std::wstring parameters = W(OwnSetupParameters(b));
-  const HINSTANCE result = ShellExecuteW(nullptr, L"open", file.c_str(), parameters.c_str(), nullptr, SW_SHOWNORMAL);
+  const auto execute = SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  if (execute == nullptr) return false;
+  const HINSTANCE result = execute(nullptr, L"open", file.c_str(), parameters.c_str(), nullptr, SW_SHOWNORMAL);
   // The shell answers a number dressed as a handle: above 32 means started.
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 std::wstring GetMyComputerName() {
+  const auto folderLocation =
+      SystemFunction<decltype(&SHGetSpecialFolderLocation)>(L"shell32.dll", "SHGetSpecialFolderLocation");
+  const auto bindToParent = SystemFunction<decltype(&SHBindToParent)>(L"shell32.dll", "SHBindToParent");
+  const auto retToBuf = SystemFunction<decltype(&StrRetToBufW)>(L"shlwapi.dll", "StrRetToBufW");
+  if (folderLocation == nullptr || bindToParent == nullptr || retToBuf == nullptr) return LoadStr(kMyComputerText);
   LPITEMIDLIST raw = nullptr;
   // CSIDL_DRIVES: the computer folder. A failure leaves raw empty, and binding below fails with it.
-  (void)SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &raw);
+  (void)folderLocation(nullptr, CSIDL_DRIVES, &raw);
   const ItemList item(raw);
   IShellFolder* rawParent = nullptr;
   LPCITEMIDLIST child = nullptr;
-  if (!item || FAILED(SHBindToParent(item.get(), IID_IShellFolder, reinterpret_cast<void**>(&rawParent), &child)))
+  if (!item || FAILED(bindToParent(item.get(), IID_IShellFolder, reinterpret_cast<void**>(&rawParent), &child)))
     return LoadStr(kMyComputerText);
   const ShellFolder parent(rawParent);
   std::wstring name;
@@ -68,7 +76,7 @@ std::wstring GetMyComputerName() {
   if (parent && SUCCEEDED(parent->GetDisplayNameOf(child, SHGDN_NORMAL, &ret))) {
     wchar_t buffer[MAX_PATH] = {};
     // StrRetToBufW frees the text the folder may have allocated in ret.
-    if (SUCCEEDED(StrRetToBufW(&ret, child, buffer, MAX_PATH))) name = buffer;
+    if (SUCCEEDED(retToBuf(&ret, child, buffer, MAX_PATH))) name = buffer;
   }
   // A folder that binds but cannot name its item still gets a name: the function never comes back empty.
   return name.empty() ? LoadStr(kMyComputerText) : name;

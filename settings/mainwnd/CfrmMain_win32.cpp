@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <htmlhelp.h>
 #include <shellapi.h>
+#include <stdlib.h>
 
 #include "app/CStdModule_win32.h"
 #include "app/Helpers.h"
@@ -16,6 +17,7 @@
 #include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
+#include "ui/SystemLibrary_win32.h"
 
 namespace tapstart {
 namespace {
@@ -25,8 +27,16 @@ std::wstring W(std::u16string_view s) { return std::wstring(s.begin(), s.end());
 
 std::vector<std::u16string> ProcessArguments() {
   std::vector<std::u16string> args;
+  // The runtime has split the command line already when the program has a wide entry point; a test program
+  // with a narrow one asks the shell.
+  if (__wargv != nullptr) {
+    for (int i = 1; i < __argc; ++i) args.push_back(U16(__wargv[i]));
+    return args;
+  }
+  const auto split =
+      SystemFunction<LPWSTR*(WINAPI*)(LPCWSTR, int*)>(L"shell32.dll", "CommandLineToArgvW");
   int argc = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  LPWSTR* argv = split != nullptr ? split(GetCommandLineW(), &argc) : nullptr;
   if (argv == nullptr) return args;
   for (int i = 1; i < argc; ++i) args.push_back(U16(argv[i]));
   LocalFree(argv);
@@ -252,7 +262,9 @@ void CfrmMain::SetFonts() {
   const std::wstring face = LoadStr(IDS_UI_FACE);
   uiFont_ = MakeFont(LoadRcInt(IDR_HEIGHT_UI, 14), face);
   largeFont_ = MakeFont(LoadRcInt(IDR_HEIGHT_LARGE, 16), face);
-  const auto setFont = [](HWND w, HFONT f) { SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE); };
+  // Before the window is first shown nothing needs repainting, and under Wine every redraw request costs.
+  const BOOL redraw = IsWindowVisible(hwnd_);
+  const auto setFont = [redraw](HWND w, HFONT f) { SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(f), redraw); };
   setFont(Item(IDC_MAIN_TAB), uiFont_.Get());
   for (ButtonTabPage* page : {desktop_, notebook_}) {
     const ButtonPageIds& ids = page->Ids();
@@ -263,7 +275,7 @@ void CfrmMain::SetFonts() {
     }
     setFont(page->Item(ids.pattern), largeFont_.Get());
   }
-  onScreen_->ApplyFonts(uiFont_.Get(), largeFont_.Get());
+  onScreen_->ApplyFonts(uiFont_.Get(), largeFont_.Get(), redraw);
   for (int id : {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}) setFont(Item(id), uiFont_.Get());
 }
 
@@ -432,7 +444,8 @@ void CfrmMain::cmdHelp_Click() {
     return;
   }
   const std::wstring path = W(SplitAtLast(U16(ModulePath()), false, u"\\")) + L"\\pantik.chm";
-  HtmlHelpW(nullptr, path.c_str(), HH_DISPLAY_TOPIC, 0);
+  const auto help = SystemFunction<HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR)>(L"hhctrl.ocx", "HtmlHelpW");
+  if (help != nullptr) help(nullptr, path.c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
 void CfrmMain::ChangePattern(int page) {

@@ -14,6 +14,7 @@
 #include "store/Text.h"
 #include "store/UserData.h"
 #include "ui/Resources_win32.h"
+#include "ui/SystemLibrary_win32.h"
 
 namespace tapstart {
 namespace {
@@ -59,7 +60,8 @@ std::optional<COLORREF> RunColorDialog(HWND owner, COLORREF initial, CustomColor
   cc.lpCustColors = custom.data();
   cc.Flags = CC_RGBINIT | CC_ENABLEHOOK | CC_ANYCOLOR;
   cc.lpfnHook = ColorHook;
-  if (!ChooseColorW(&cc)) return std::nullopt;
+  const auto choose = SystemFunction<BOOL(WINAPI*)(LPCHOOSECOLORW)>(L"comdlg32.dll", "ChooseColorW");
+  if (choose == nullptr || !choose(&cc)) return std::nullopt;
   return cc.rgbResult;
 }
 
@@ -95,21 +97,23 @@ void CtabMainOSDTab::SetCaptions() {
   SendItem(IDC_OSD_SIZE, CB_SETCURSEL, static_cast<WPARAM>(selected));
 }
 
-void CtabMainOSDTab::ApplyFonts(HFONT uiFont, HFONT largeFont) {
+void CtabMainOSDTab::ApplyFonts(HFONT uiFont, HFONT largeFont, BOOL redraw) {
   for (int id : {IDC_OSD_DEFAULT, IDC_OSD_DISPLAY, IDC_OSD_FONT_LABEL, IDC_OSD_SIZE_LABEL, IDC_OSD_COLOR_LABEL,
                  IDC_OSD_SELECT, IDC_OSD_PREVIEW_LABEL})
-    SendItem(id, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont), TRUE);
-  for (int id : {IDC_OSD_FONT, IDC_OSD_SIZE}) SendItem(id, WM_SETFONT, reinterpret_cast<WPARAM>(largeFont), TRUE);
+    SendItem(id, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont), redraw);
+  for (int id : {IDC_OSD_FONT, IDC_OSD_SIZE}) SendItem(id, WM_SETFONT, reinterpret_cast<WPARAM>(largeFont), redraw);
 }
 
 const std::vector<std::u16string>& CtabMainOSDTab::FillFontList() {
   fonts_ = EnumerateFontList();
+  SendItem(IDC_OSD_FONT, WM_SETREDRAW, FALSE);
   SendItem(IDC_OSD_FONT, CB_RESETCONTENT);
   // Inserted by index: the combo keeps the order of enumeration.
   for (size_t i = 0; i < fonts_.size(); ++i) {
     const std::wstring face = Wide(fonts_[i]);
     SendItem(IDC_OSD_FONT, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(face.c_str()));
   }
+  SendItem(IDC_OSD_FONT, WM_SETREDRAW, TRUE);
   return fonts_;
 }
 

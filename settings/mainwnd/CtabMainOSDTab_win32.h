@@ -37,7 +37,7 @@ class CtabMainOSDTab : public Dialog {
   void SetCaptions();
   // The main window's fonts (it owns them): the UI font on the buttons, check box and labels, the large font on
   // the two combo boxes. The preview keeps its own font.
-  void ApplyFonts(HFONT uiFont, HFONT largeFont);
+  void ApplyFonts(HFONT uiFont, HFONT largeFont, BOOL redraw = TRUE);
   // Enumerates the screen's fonts into the font combo, in the order collected; returns the list, which the
   // settings are read against.
   const std::vector<std::u16string>& FillFontList();

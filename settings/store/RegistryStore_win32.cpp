@@ -1,4 +1,4 @@
-// Registry and profile-file access for the settings store; each call opens and closes its own key.
+// Registry and profile-file access for the settings store.
 #include "RegistryStore_win32.h"
 
 #include <windows.h>
@@ -16,25 +16,51 @@ HKEY RootOf(Hive hive) { return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : 
 
 }  // namespace
 
-bool RegistryStore::CanOpenKey(Hive hive, std::u16string_view key) const {
+HKEY RegistryStore::ReadKey(Hive hive, std::u16string_view key) const {
+  auto place = std::make_pair(hive, std::u16string(key));
+  if (auto found = readKeys_.find(place); found != readKeys_.end()) return found->second.Get();
   RegKey k;
-  return RegOpenKeyExW(RootOf(hive), W(key).c_str(), 0, KEY_READ, k.Put()) == ERROR_SUCCESS;
+  if (RegOpenKeyExW(RootOf(hive), W(key).c_str(), 0, KEY_READ, k.Put()) != ERROR_SUCCESS) return nullptr;
+  return readKeys_.emplace(std::move(place), std::move(k)).first->second.Get();
+}
+
+void RegistryStore::ForgetReadKey(Hive hive, std::u16string_view key) const {
+  readKeys_.erase(std::make_pair(hive, std::u16string(key)));
+}
+
+bool RegistryStore::CanOpenKey(Hive hive, std::u16string_view key) const {
+  HKEY k = ReadKey(hive, key);
+  if (k != nullptr && RegQueryInfoKeyW(k, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                       nullptr, nullptr, nullptr) == ERROR_KEY_DELETED) {
+    ForgetReadKey(hive, key);
+    k = ReadKey(hive, key);
+  }
+  return k != nullptr;
 }
 
 std::optional<RegValue> RegistryStore::QueryValue(Hive hive, std::u16string_view key, std::u16string_view name,
                                                   size_t maxBytes) const {
-  RegKey k;
-  if (RegOpenKeyExW(RootOf(hive), W(key).c_str(), 0, KEY_READ, k.Put()) != ERROR_SUCCESS) return std::nullopt;
-  RegValue v;
-  v.data.resize(maxBytes);
-  DWORD type = 0;
-  DWORD size = static_cast<DWORD>(maxBytes);
-  // A value larger than the buffer answers ERROR_MORE_DATA and reads as missing.
-  if (RegQueryValueExW(k.Get(), W(name).c_str(), nullptr, &type, v.data.data(), &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  v.type = type;
-  v.data.resize(size);
-  return v;
+  const std::wstring valueName = W(name);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    HKEY k = ReadKey(hive, key);
+    if (k == nullptr) return std::nullopt;
+    RegValue v;
+    v.data.resize(maxBytes);
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(maxBytes);
+    const LSTATUS status = RegQueryValueExW(k, valueName.c_str(), nullptr, &type, v.data.data(), &size);
+    if (status == ERROR_KEY_DELETED) {
+      // Another program deleted the key (and may have made it anew) since it was opened: open it again.
+      ForgetReadKey(hive, key);
+      continue;
+    }
+    // A value larger than the buffer answers ERROR_MORE_DATA and reads as missing.
+    if (status != ERROR_SUCCESS) return std::nullopt;
+    v.type = type;
+    v.data.resize(size);
+    return v;
+  }
+  return std::nullopt;
 }
 
 bool RegistryStore::SetValue(std::u16string_view key, std::u16string_view name, const RegValue& value) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <optional>
+
 #include "Driver_win32.h"
 #include "store/RegistryStore_win32.h"
 #include "store/SettingsStore.h"
@@ -92,6 +95,45 @@ TEST_F(RegistryStoreTest, ProfileFile_KeepsAnExistingAnsiFile) {
   EXPECT_EQ(bytes.rfind("[VARDENZEB]", 0), 0u) << "no byte-order mark put in front";
   EXPECT_EQ(store.ReadMainNumber(u"NumUser"), 4);
   EXPECT_EQ(store.ReadMainNumber(u"CurrUser"), 3);
+}
+
+// Read keys stay open for the store's life; what other programs do to the keys meanwhile must still show: a
+// key made after a failed look, a key deleted, and a key deleted and made anew with other values.
+TEST_F(RegistryStoreTest, KeptReadKeys_FollowWhatOthersDoToTheKeys) {
+  const std::wstring key = std::wstring(test::kProduct) + L"\Kept";
+  const std::u16string key16(key.begin(), key.end());
+  const auto number = [&](const wchar_t* name, DWORD n) {
+    test::SetRaw(HKEY_CURRENT_USER, key, name, REG_DWORD, &n, sizeof n);
+  };
+  const auto read = [&](const char16_t* name) -> std::optional<uint32_t> {
+    const std::optional<RegValue> v = backend_.QueryValue(Hive::CurrentUser, key16, name, 4096);
+    if (!v || v->data.size() != 4) return std::nullopt;
+    uint32_t n = 0;
+    std::memcpy(&n, v->data.data(), 4);
+    return n;
+  };
+  EXPECT_FALSE(backend_.CanOpenKey(Hive::CurrentUser, key16));
+  EXPECT_EQ(read(u"A"), std::nullopt);
+  number(L"A", 1);
+  EXPECT_TRUE(backend_.CanOpenKey(Hive::CurrentUser, key16));
+  EXPECT_EQ(read(u"A"), 1u);
+  number(L"A", 2);  // through another handle: the same key
+  EXPECT_EQ(read(u"A"), 2u);
+  test::DeleteTree(HKEY_CURRENT_USER, key);
+  EXPECT_EQ(read(u"A"), std::nullopt);
+  EXPECT_FALSE(backend_.CanOpenKey(Hive::CurrentUser, key16));
+  number(L"B", 3);
+  EXPECT_TRUE(backend_.CanOpenKey(Hive::CurrentUser, key16));
+  test::DeleteTree(HKEY_CURRENT_USER, key);
+  number(L"A", 4);
+  EXPECT_EQ(read(u"A"), 4u);
+  EXPECT_EQ(read(u"B"), std::nullopt);
+  // Values written through the store itself are read back through the kept handle.
+  const uint32_t five = 5;
+  RegValue v{kRegDword, std::vector<uint8_t>(4)};
+  std::memcpy(v.data.data(), &five, 4);
+  ASSERT_TRUE(backend_.SetValue(key16, u"A", v));
+  EXPECT_EQ(read(u"A"), 5u);
 }
 
 }  // namespace
