@@ -5,6 +5,8 @@
 #include <ole2.h>
 
 #include "mainwnd/CfrmMain_win32.h"
+#include "res/resource.h"
+#include "ui/Resources_win32.h"
 
 namespace tapstart {
 
@@ -31,6 +33,10 @@ BOOL CStdModule::InitInstance() {
   INITCOMMONCONTROLSEX icc{8, 0xFF};  // all classes of the first common-controls generation
   InitCommonControlsEx(&icc);
   (void)OleInitialize(nullptr);  // without OLE only drag and drop is lost; the settings still work
+
+  // The profile file's name is a resource of its own; a build without it keeps the usual name.
+  const std::wstring profileFile = LoadStr(IDS_PROFILE_FILE);
+  if (!profileFile.empty()) Store.profileFile.assign(profileFile.begin(), profileFile.end());
 
   CfrmMain main(*this);
   UiLanguage = GetSystemDefaultUILanguage();

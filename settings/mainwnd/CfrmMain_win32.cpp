@@ -14,6 +14,7 @@
 #include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/FontList_win32.h"
 #include "manager/CfrmManager_win32.h"
+#include "res/osd_ids.h"
 #include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
@@ -394,13 +395,15 @@ void CfrmMain::MarkFocus(int labelId, bool focused) {
 
 void CfrmMain::EditButton(int record) {
   const int b = record + 1;
+  // In the Japanese interface the maker's own set-up program may take such a button over: it is started and
+  // this program ends. When it cannot be started nothing further happens.
   if (app_.UiLanguage == 1041 && IsOwnSetupButton(app_.Store, b)) {
     if (LaunchOwnSetup(b)) {
       app_.StartupEvent.Reset();
       ExitProcess(0);
     }
+    return;
   }
-  // The program registration dialog opens here once it exists; until then a click changes nothing.
 }
 
 void CfrmMain::Notify() { NotifyButtonHandler(*Link); }
@@ -453,7 +456,8 @@ void CfrmMain::ChangePattern(int page) {
   if (self == nullptr) return;
   const int s = static_cast<int>(self->SendItem(self->Ids().pattern, CB_GETCURSEL));
   if (s < 0 || s + 1 == model_.currUser) return;
-  if (model_.IsChanged()) {
+  // Only the buttons belong to a pattern: on-screen changes stay pending for Apply or OK.
+  if (!IsUserDataEqual(model_.live, model_.saved, model_.machine.recordsInUse)) {
     int answer = 0;
     if (AskToSave(answer)) {
       (void)app_.Store.SaveUserData(model_.currUser, model_.live);
@@ -522,7 +526,12 @@ bool CfrmMain::OnNotify(NMHDR* header, LRESULT& result) {
   return true;
 }
 
-bool CfrmMain::OnMessage(UINT msg, WPARAM, LPARAM, INT_PTR& result) {
+bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
+  if (msg == WM_ACTIVATEAPP) {
+    // The system tells only top-level windows, so the pages learn it from here.
+    SetAppActive(w != FALSE);
+    return false;
+  }
   if (msg == WM_CLOSE) {
     End(IDCANCEL);
     result = 0;
@@ -537,6 +546,7 @@ void CfrmMain::ClearDefaultLook() {
   for (ButtonTabPage* page : {desktop_, notebook_})
     for (int id : {page->Ids().manager, page->Ids().wizard, page->Ids().defaults})
       page->SendItem(id, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  for (int id : {IDC_OSD_DEFAULT, IDC_OSD_SELECT}) onScreen_->SendItem(id, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
 }
 
 void CfrmMain::RunPageCommand(ButtonTabPage& page, int id) {
@@ -549,14 +559,15 @@ bool CfrmMain::PreTranslate(MSG& msg) {
   ButtonTabPage* page = ButtonPage(pageIndex);
 
   // Hover pictures, image mode 1 only.
-  if (model_.machine.imageMode == 1 && page != nullptr) {
-    if (msg.message == WM_MOUSEMOVE && hovered_ < 0) {
+  if (model_.machine.imageMode == 1) {
+    if (msg.message == WM_MOUSEMOVE && hovered_ < 0 && page != nullptr) {
       const int pos = page->PositionOf(msg.hwnd);
       if (pos >= 0) {
         hovered_ = page->Ids().firstRecord + pos;
         SetHoverImage(kPictureHovered);
       }
     } else if (msg.message == WM_MOUSELEAVE && hovered_ >= 0) {
+      // The leave may come after the keyboard has changed the page: the hovered button is restored all the same.
       if (!dialogOpen_) SetButtonImage(hovered_, kPictureNormal);
       hovered_ = -1;
     }
@@ -573,8 +584,8 @@ bool CfrmMain::PreTranslate(MSG& msg) {
   if (msg.message == WM_RBUTTONUP && page != nullptr) {
     POINT pt{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
     ClientToScreen(msg.hwnd, &pt);
-    int shown = page == desktop_ ? plan_.desktopCount : plan_.notebookShown;
-    if (page == desktop_ && shown == 0) shown = plan_.desktopCount = 5;
+    int shown = page == desktop_ ? model_.machine.desktopCount : plan_.notebookShown;
+    if (page == desktop_ && shown == 0) shown = model_.machine.desktopCount = 5;
     if (page == notebook_ && shown == 0) shown = plan_.notebookShown = 2;
     for (int pos = 0; pos < shown && pos < page->Ids().positions; ++pos) {
       HWND b = page->Item(page->Ids().buttons[pos]);

@@ -5,7 +5,6 @@
 #include <commdlg.h>
 
 #include <algorithm>
-#include <cwctype>
 
 #include "mainwnd/FontList_win32.h"
 #include "mainwnd/OnScreenData.h"
@@ -164,7 +163,8 @@ void CtabMainOSDTab::RefreshPreview() {
 
 bool CtabMainOSDTab::HandleMnemonic(wchar_t key) {
   int id = 0;
-  switch (std::towupper(key)) {
+  // Virtual-key codes: the letters are their capitals, and F4 or the keypad keys must not pass for them.
+  switch (key) {
     case L'F': id = IDC_OSD_FONT; break;
     case L'S': id = IDC_OSD_SIZE; break;
     case L'C': id = IDC_OSD_SELECT; break;

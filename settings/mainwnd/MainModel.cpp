@@ -129,7 +129,10 @@ void MainModel::LoadPattern(int32_t n) {
 
 std::vector<std::u16string> MainModel::PatternNames() {
   numUser = store_.GetProfileNumber(u"VARDENZEB", u"NumUser", u"1", store_.profileFile);
-  if (numUser < 1 || numUser > 10) numUser = 1;
+  // A count below one reads as one set. One above the ten a list can hold reads as ten: as one, the next save
+  // would write it back and the manager's next new set would overwrite set 2.
+  if (numUser < 1) numUser = 1;
+  if (numUser > 10) numUser = 10;
   if (currUser > numUser || currUser < 1) {
     currUser = 1;
     LoadPattern(1);
@@ -161,11 +164,21 @@ bool MainModel::SaveAll() {
 bool MainModel::PrepareOk() {
   bool ok = SavePatternNumbers();
   const std::u16string root(kProductKey);
-  if (!store_.KeyExists(Hive::CurrentUser, root + u"\\Setting")) {
+  // A user with nothing stored yet starts from the factory set. A profile-file machine never has the user keys:
+  // there the file's own sections are looked for, or every OK would put the factory set over the user's.
+  const auto inFile = [this](std::u16string_view section, std::u16string_view key) {
+    constexpr std::u16string_view kAbsent = u"\x01";
+    return store_.GetProfileText(section, key, kAbsent) != kAbsent;
+  };
+  const bool hasSets = store_.useIniFile ? inFile(u"USER1", u"UserName") || inFile(u"USER1", u"Btn1_Exec")
+                                         : store_.KeyExists(Hive::CurrentUser, root + u"\\Setting");
+  const bool hasOnScreen = store_.useIniFile ? inFile(u"ONSCREEN", u"OnScreen")
+                                             : store_.KeyExists(Hive::CurrentUser, root + u"\\OnScreen");
+  if (!hasSets) {
     USER_DATA copy = defaults;
     ok &= store_.SaveUserData(1, copy);
   }
-  if (!store_.KeyExists(Hive::CurrentUser, root + u"\\OnScreen")) ok &= SaveOnScreen(store_, defaultOnScreen);
+  if (!hasOnScreen) ok &= SaveOnScreen(store_, defaultOnScreen);
   return ok;
 }
 
@@ -176,7 +189,9 @@ void MainModel::SwitchPattern(int32_t n) {
 }
 
 void MainModel::RestoreButtonDefaults() {
-  for (int i = 0; i < machine.recordsInUse && i < kButtonSlots; ++i) live.buttons[i] = defaults.buttons[i];
+  // The five desktop records and the notebook's: with no notebook count, the desktop's alone.
+  const int records = 5 + (machine.notebookCount > 0 ? machine.notebookCount : 0);
+  for (int i = 0; i < records && i < kButtonSlots; ++i) live.buttons[i] = defaults.buttons[i];
 }
 
 int MainModel::WizardRecord(int n) const {

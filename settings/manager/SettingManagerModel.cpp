@@ -9,8 +9,10 @@ namespace tapstart {
 SettingManagerModel::SettingManagerModel(SettingsStore& store) : store_(store) {
   current_ = store_.ReadMainNumber(u"CurrUser");
   int count = store_.ReadMainNumber(u"NumUser");
-  // A damaged count reads as one set, as the main window's pattern list reads it.
-  if (count < 1 || count > kMaxSets) count = 1;
+  // A damaged count reads as the main window's pattern list reads it: below one as one, above the most sets as
+  // that many, so that no stored set is overwritten by a new one.
+  if (count < 1) count = 1;
+  if (count > kMaxSets) count = kMaxSets;
   // A current number outside the list points at the first set; the main window does the same.
   if (current_ > count || current_ < 1) current_ = 1;
   sets_.resize(static_cast<size_t>(count));

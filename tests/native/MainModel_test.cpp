@@ -188,7 +188,8 @@ TEST_F(MainModelStoreTest, PatternListClampsCountAndCurrent) {
     size_t names;
     int32_t current;
   };
-  for (const Case& c : {Case{3, 2, 3, 2}, Case{11, 2, 1, 1}, Case{0, 1, 1, 1}, Case{2, 5, 2, 1}, Case{10, 10, 10, 10}}) {
+  for (const Case& c : {Case{3, 2, 3, 2}, Case{11, 2, 10, 2}, Case{0, 1, 1, 1}, Case{2, 5, 2, 1}, Case{10, 10, 10, 10},
+                        Case{12, 11, 10, 1}, Case{-4, 1, 1, 1}}) {
     ASSERT_TRUE(store.SetRegDword(kProductKey, u"NumSetting", c.num));
     ASSERT_TRUE(store.SetRegDword(kProductKey, u"CurrSetting", c.curr));
     Load();
@@ -232,14 +233,41 @@ TEST_F(MainModelStoreTest, PrepareOkCreatesMissingUserKeysFromTheFactoryDefaults
   EXPECT_EQ(store.ReadMainNumber(u"CurrUser"), 1);
 }
 
-TEST_F(MainModelStoreTest, RestoreButtonDefaultsResetsEveryRecordInUse) {
+// Default resets the five desktop records and as many notebook records as the machine has.
+TEST_F(MainModelStoreTest, RestoreButtonDefaultsResetsTheDesktopAndTheNotebookRecords) {
   SeedDefaults();
+  struct Case {
+    int32_t notebookCount;  // -1: no value
+    int resetRecords;
+  };
+  for (const Case& c : {Case{-1, 5}, Case{0, 5}, Case{1, 6}, Case{3, 8}, Case{7, 7}}) {
+    if (c.notebookCount >= 0) mem.Put(Hive::LocalMachine, kProductKey, u"NTNumAPBtn", DwordValue(c.notebookCount));
+    Load();
+    for (auto& b : model.live.buttons) b.name = u"changed";
+    model.RestoreButtonDefaults();
+    EXPECT_EQ(model.live.buttons[0].name, u"Mail") << c.notebookCount;
+    for (int i = 1; i < kButtonSlots; ++i)
+      EXPECT_EQ(model.live.buttons[i].name, i < c.resetRecords ? u"" : u"changed") << c.notebookCount << " " << i;
+  }
+}
+
+// A profile-file machine keeps what the user has in the file when OK runs; only a file without the user's
+// sections gets the factory set.
+TEST_F(MainModelStoreTest, PrepareOkOnAProfileFileMachineKeepsTheUsersSections) {
+  store.useIniFile = true;
   Load();
-  for (auto& b : model.live.buttons) b.name = u"changed";
-  model.RestoreButtonDefaults();
-  EXPECT_EQ(model.live.buttons[0].name, u"Mail");
-  EXPECT_EQ(model.live.buttons[6].name, u"");
-  EXPECT_EQ(model.live.buttons[7].name, u"changed") << "record 8 is not in use with 7 records";
+  ASSERT_EQ(store.GetProfileText(u"USER1", u"UserName", u"absent"), u"absent");
+  ASSERT_TRUE(model.PrepareOk());
+  EXPECT_EQ(store.GetProfileText(u"USER1", u"UserName", u"absent"), model.defaults.name);
+  EXPECT_EQ(store.GetProfileText(u"ONSCREEN", u"OnScreen", u"-"), DecimalText(model.defaultOnScreen.on));
+
+  ASSERT_TRUE(store.WriteProfileText(u"USER1", u"Btn1_Name", u"Mine"));
+  ASSERT_TRUE(store.WriteProfileText(u"ONSCREEN", u"Color", u"255"));
+  Load();
+  ASSERT_TRUE(model.PrepareOk());
+  EXPECT_EQ(store.GetProfileText(u"USER1", u"Btn1_Name", u""), u"Mine");
+  EXPECT_EQ(store.GetProfileText(u"ONSCREEN", u"Color", u""), u"255");
+  EXPECT_FALSE(mem.CanOpenKey(Hive::CurrentUser, std::u16string(kProductKey) + u"\\Setting"));
 }
 
 TEST_F(MainModelStoreTest, WizardRecordFollowsConvAppKey) {

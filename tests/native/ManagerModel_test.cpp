@@ -70,6 +70,7 @@ TEST_F(ManagerModelTest, OpensWithTheStoredSetsAndTheCurrentOneSelected) {
   EXPECT_FALSE(m.CanDelete());  // the current set is selected
 }
 
+// A damaged count never hides stored sets that a later Add would overwrite: above ten it reads as ten.
 TEST_F(ManagerModelTest, DamagedNumbersOpenOnTheFirstSet) {
   struct Case {
     const char16_t* numUser;
@@ -77,7 +78,8 @@ TEST_F(ManagerModelTest, DamagedNumbersOpenOnTheFirstSet) {
     int count, current;
   };
   const Case cases[] = {{u"3", u"5", 3, 1},  {u"3", u"0", 3, 1},  {u"3", u"-2", 3, 1}, {u"0", u"1", 1, 1},
-                        {u"11", u"4", 1, 1}, {u"-1", u"1", 1, 1}, {u"10", u"10", 10, 10}};
+                        {u"11", u"4", 10, 4}, {u"-1", u"1", 1, 1}, {u"10", u"10", 10, 10},
+                        {u"2147483647", u"12", 10, 1}};
   for (const Case& c : cases) {
     ASSERT_TRUE(store.WriteProfileText(u"VARDENZEB", u"NumUser", c.numUser));
     ASSERT_TRUE(store.WriteProfileText(u"VARDENZEB", u"CurrUser", c.currUser));
@@ -86,6 +88,10 @@ TEST_F(ManagerModelTest, DamagedNumbersOpenOnTheFirstSet) {
     EXPECT_EQ(m.Current(), c.current) << ToUtf8(c.numUser) << "/" << ToUtf8(c.currUser);
     EXPECT_EQ(m.Selected(), c.current - 1);
   }
+  // With the count read as ten, no new set is made over set 2 or any other.
+  ASSERT_TRUE(store.WriteProfileText(u"VARDENZEB", u"NumUser", u"12"));
+  SettingManagerModel m(store);
+  EXPECT_FALSE(m.CanAdd());
 }
 
 TEST_F(ManagerModelTest, EmptyStoreShowsOneSetOfFactoryDefaults) {

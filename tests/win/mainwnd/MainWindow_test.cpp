@@ -4,12 +4,15 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "Driver_win32.h"
 #include "app/CStdModule_win32.h"
 #include "mainwnd/ButtonTabPage_win32.h"
+#include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/CfrmMain_win32.h"
+#include "res/osd_ids.h"
 #include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
@@ -358,6 +361,96 @@ TEST_F(MainWindowTest, HiddenPatternControlsIgnoreAltM) {
   MSG alt{main->DesktopPage()->Hwnd(), WM_SYSKEYDOWN, 'M', 0, 0, {}};
   EXPECT_TRUE(main->PreTranslate(alt));
   EXPECT_NE(GetFocus(), GetDlgItem(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().manager));
+}
+
+// A pattern holds the buttons only: an on-screen change asks nothing when the pattern changes and stays pending.
+TEST_F(MainWindowTest, PatternChangeAsksOnlyAboutTheButtons) {
+  SetDword(HKEY_CURRENT_USER, kUser, L"NumSetting", 2);
+  SetDword(HKEY_CURRENT_USER, kUser, L"CurrSetting", 1);
+  Open();
+  ButtonTabPage& dt = *main->DesktopPage();
+  main->Model().liveOnScreen.color = 0x00123456;
+  SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_SETCURSEL, 1, 0);
+  main->ChangePattern(kDesktopPage);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(main->Model().currUser, 2);
+  EXPECT_EQ(main->Model().liveOnScreen.color, 0x00123456u);
+  EXPECT_TRUE(main->Model().IsChanged()) << "the on-screen change is still to be saved";
+
+  // A button change still asks, and Yes saves it under the pattern it was made in.
+  TypeName(dt, 0, L"kept in 2");
+  answer = IDYES;
+  SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_SETCURSEL, 0, 0);
+  main->ChangePattern(kDesktopPage);
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_EQ(main->Model().currUser, 1);
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  ASSERT_TRUE(ReadRaw(HKEY_CURRENT_USER, ButtonKey(2, 1), L"DispTitle", type, data));
+  EXPECT_EQ(std::wstring(reinterpret_cast<wchar_t*>(data.data()), data.size() / 2), L"kept in 2");
+  DWORD current = 0;
+  ASSERT_TRUE(ReadRaw(HKEY_CURRENT_USER, kUser, L"CurrSetting", type, data));
+  std::memcpy(&current, data.data(), sizeof current);
+  EXPECT_EQ(current, 1u);
+}
+
+// On the on-screen page the filter answers the page's five letters only: Alt+F4 and the keypad pass on.
+TEST_F(MainWindowTest, OnScreenMnemonicsLeaveOtherAltKeysAlone) {
+  Open();
+  ShowWindow(Main(), SW_SHOW);
+  SetForegroundWindow(Main());
+  main->SelectTab(2);
+  Pump();
+  CtabMainOSDTab& osd = *main->OnScreenPage();
+  SetFocus(GetDlgItem(osd.Hwnd(), IDC_OSD_DEFAULT));
+  for (WPARAM key : {WPARAM{VK_F4}, WPARAM{VK_NUMPAD3}, WPARAM{VK_NUMPAD4}, WPARAM{VK_DIVIDE}}) {
+    MSG m{osd.Hwnd(), WM_SYSKEYDOWN, key, 0, 0, {}};
+    EXPECT_FALSE(main->PreTranslate(m)) << key;
+    EXPECT_EQ(GetFocus(), GetDlgItem(osd.Hwnd(), IDC_OSD_DEFAULT)) << key;
+  }
+  MSG altO{osd.Hwnd(), WM_SYSKEYDOWN, 'O', 0, 0, {}};
+  EXPECT_TRUE(main->PreTranslate(altO));
+  EXPECT_EQ(GetFocus(), GetDlgItem(osd.Hwnd(), IDC_OSD_DISPLAY));
+}
+
+// In the Japanese interface a button that the maker's own set-up program handles is handed over to it, and
+// this program ends with exit code 0. In other interfaces, and for other buttons, the click stays here.
+TEST_F(MainWindowTest, OwnSetupButtonHandsOverInTheJapaneseInterfaceAndEnds) {
+  SetDword(HKEY_LOCAL_MACHINE, kProduct, L"GLIMSET", 0x2);  // button 2 only
+  const std::wstring setup = BinDir() + L"SETMAIL";
+  const std::wstring program = setup + L"\\登録してください.exe";
+  const std::wstring log = setup + L"\\probe.log";
+  CreateDirectoryW(setup.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW((BinDir() + L"probe.exe").c_str(), program.c_str(), FALSE));
+  DeleteFileW(log.c_str());
+  SetEnvironmentVariableW(L"TAPSTART_PROBE_LOG", nullptr);  // the probe logs beside itself
+  struct Case {
+    LANGID language;
+    int record;
+  };
+  for (const Case& c : {Case{1033, 1}, Case{2052, 1}, Case{1041, 0}}) {
+    Open();
+    app->UiLanguage = c.language;
+    Click(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[c.record]);
+    EXPECT_NE(main->Hwnd(), nullptr) << c.language;
+    Close();
+  }
+  Sleep(300);
+  EXPECT_EQ(GetFileAttributesW(log.c_str()), INVALID_FILE_ATTRIBUTES) << "something was started";
+
+  EXPECT_EXIT(
+      {
+        Open();
+        app->UiLanguage = 1041;
+        Click(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[1]);
+      },
+      testing::ExitedWithCode(0), "");
+  std::wstring line;
+  for (int i = 0; i < 100 && line.empty(); ++i, Sleep(100)) line = ReadFileUtf8(log);
+  EXPECT_NE(line.find(L"/AppKey2 /PANTIK"), std::wstring::npos) << line.size();
+  DeleteFileW(log.c_str());
+  DeleteFileW(program.c_str());
+  RemoveDirectoryW(setup.c_str());
 }
 
 TEST_F(MainWindowTest, KeyboardFilterMovesTheFocusAcrossPageAndWindow) {

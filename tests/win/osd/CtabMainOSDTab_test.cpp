@@ -338,25 +338,31 @@ TEST_F(OsdPageTest, Mnemonics_MoveTheFocusAndAct) {
     int chooserCalls;
     uint8_t onAfter;
   };
+  // The keys are virtual-key codes: a letter is its capital; the codes of the small letters are F4 and keypad
+  // keys, which the page leaves alone.
   const Case cases[] = {
-      {L'f', 1, true, IDC_OSD_FONT, {}, 0, 1},
       {L'F', 1, true, IDC_OSD_FONT, {}, 0, 1},
-      {L's', 1, true, IDC_OSD_SIZE, {}, 0, 1},
+      {L'S', 1, true, IDC_OSD_SIZE, {}, 0, 1},
       {L'C', 1, true, IDC_OSD_SELECT, {}, 1, 1},
-      {L'd', 1, true, IDC_OSD_DEFAULT, {"RestoreDefaults 2"}, 0, 0},  // the factory settings are off
+      {L'D', 1, true, IDC_OSD_DEFAULT, {"RestoreDefaults 2"}, 0, 0},  // the factory settings are off
       {L'O', 1, true, IDC_OSD_DISPLAY, {}, 0, 0},
-      {L'o', 0, true, IDC_OSD_DISPLAY, {}, 0, 1},
+      {L'O', 0, true, IDC_OSD_DISPLAY, {}, 0, 1},
+      {VK_F4, 1, false, 0, {}, 0, 1},
+      {VK_NUMPAD6, 1, false, 0, {}, 0, 1},
+      {VK_NUMPAD4, 1, false, 0, {}, 0, 1},
+      {VK_NUMPAD3, 1, false, 0, {}, 0, 1},
+      {VK_DIVIDE, 1, false, 0, {}, 0, 1},
       // Switched off, the font, size and colour controls do not answer.
       {L'F', 0, true, 0, {}, 0, 0},
       {L'S', 0, true, 0, {}, 0, 0},
-      {L'c', 0, true, 0, {}, 0, 0},
+      {L'C', 0, true, 0, {}, 0, 0},
       {L'D', 0, true, IDC_OSD_DEFAULT, {"RestoreDefaults 2"}, 0, 0},
       {L'H', 1, false, 0, {}, 0, 1},
       {L'x', 1, false, 0, {}, 0, 1},
       {L'1', 1, false, 0, {}, 0, 1},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(1, static_cast<char>(c.key)) + " on=" + std::to_string(c.on));
+    SCOPED_TRACE(std::to_string(c.key) + " on=" + std::to_string(c.on));
     int chooserCalls = 0;
     host->page.chooseColor = [&](HWND, COLORREF initial, CustomColors&) -> std::optional<COLORREF> {
       ++chooserCalls;

@@ -100,7 +100,7 @@ TEST_F(RegistryStoreTest, ProfileFile_KeepsAnExistingAnsiFile) {
 // Read keys stay open for the store's life; what other programs do to the keys meanwhile must still show: a
 // key made after a failed look, a key deleted, and a key deleted and made anew with other values.
 TEST_F(RegistryStoreTest, KeptReadKeys_FollowWhatOthersDoToTheKeys) {
-  const std::wstring key = std::wstring(test::kProduct) + L"\Kept";
+  const std::wstring key = std::wstring(test::kProduct) + L"\\Kept";
   const std::u16string key16(key.begin(), key.end());
   const auto number = [&](const wchar_t* name, DWORD n) {
     test::SetRaw(HKEY_CURRENT_USER, key, name, REG_DWORD, &n, sizeof n);
