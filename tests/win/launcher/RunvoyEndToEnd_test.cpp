@@ -210,13 +210,16 @@ TEST_F(RunvoyTest, ProgramWithoutFolder_StartsWithNoFolderGiven) {
 TEST_F(RunvoyTest, ApiOne_StartsMachineProgramsDirectlyInRunvoysFolder) {
   SetString(HKEY_LOCAL_MACHINE, kRunvoyKey, L"TV_PATH", target_ + L"| a  b ");
   SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey1", L"AP1", target_ + L"|button");
+  SetString(HKEY_LOCAL_MACHINE, kRunvoyKey, L"CD_PATH", target_ + L"| a  b ");
+  SetString(HKEY_LOCAL_MACHINE, kRunvoyKey, L"KBIN_PATH", target_);
   const std::wstring here = dir_ + L"\\Caller";
   ASSERT_TRUE(MakeFolders(here));
   const struct {
     DWORD api;
     const wchar_t* args;
     bool direct;
-  } cases[] = {{1, L"/TV", true}, {0, L"/TV", false}, {2, L"/TV", false}, {1, L"/Set1\\AppKey1", false}};
+  } cases[] = {{1, L"/TV", true},   {0, L"/TV", false},  {2, L"/TV", false}, {1, L"/CD", true},
+               {1, L"/KBIN", true}, {0, L"/KBIN", false}, {1, L"/Set1\\AppKey1", false}};
   for (const auto& c : cases) {
     DeleteFileW(log_.c_str());
     SetDword(HKEY_LOCAL_MACHINE, kRunvoyKey, L"API", c.api);
@@ -225,7 +228,9 @@ TEST_F(RunvoyTest, ApiOne_StartsMachineProgramsDirectlyInRunvoysFolder) {
     EXPECT_EQ(s.exe, target_);
     if (c.direct) {
       // A direct start gives no show state and keeps the launcher's folder.
-      EXPECT_EQ(s.commandLine, L"\"" + target_ + L"\" a  b");
+      // "/KBIN" keeps its value whole: no parameters.
+      const std::wstring args = std::wstring(c.args) == L"/KBIN" ? L"" : L" a  b";
+      EXPECT_EQ(s.commandLine, L"\"" + target_ + L"\"" + args) << c.args;
       EXPECT_EQ(s.show, -1);
       EXPECT_EQ(s.directory, here);
     } else {
