@@ -665,12 +665,20 @@ bool CfrmMain::PreTranslate(MSG& msg) {
       }
     }
     if (back && own && id == IDC_MAIN_OK) {
+      // The page's last button takes the focus and, with it, the default-button look from OK.
+      Dialog* target = nullptr;
+      int targetId = 0;
       if (page != nullptr) {
-        SetFocus(page->Item(page->Ids().wizard));
-        return true;
+        target = page;
+        targetId = page->Ids().wizard;
+      } else if (pageIndex == kOnScreenPage) {
+        target = onScreen_;
+        targetId = IDC_OSD_SELECT;
       }
-      if (pageIndex == kOnScreenPage) {
-        SetFocus(onScreen_->Item(10029));
+      if (target != nullptr) {
+        SendItem(IDC_MAIN_OK, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+        target->SendItem(targetId, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+        SetFocus(target->Item(targetId));
         return true;
       }
     }

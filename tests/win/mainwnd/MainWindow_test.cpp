@@ -484,6 +484,37 @@ TEST_F(MainWindowTest, KeyboardFilterMovesTheFocusAcrossPageAndWindow) {
   EXPECT_FALSE(main->PreTranslate(plain));
 }
 
+// Shift+Tab on OK enters the page at its last button, which takes the default-button look from OK.
+TEST_F(MainWindowTest, ShiftTabOnOkGivesThePagesLastButtonTheFocusAndTheDefaultLook) {
+  Open();
+  ShowWindow(Main(), SW_SHOW);
+  SetForegroundWindow(Main());
+  BYTE keys[256] = {};
+  ASSERT_TRUE(GetKeyboardState(keys));
+  keys[VK_SHIFT] = 0x80;
+  ASSERT_TRUE(SetKeyboardState(keys));
+  const auto style = [](HWND w) { return GetWindowLongPtrW(w, GWL_STYLE) & BS_TYPEMASK; };
+  main->Model().liveOnScreen.on = 1;  // Select... is enabled only with the display on
+  main->OnScreenPage()->ShowSettings();
+  struct Case {
+    int tab;
+    HWND page;
+    int last;
+  };
+  for (const Case& c : {Case{0, main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().wizard},
+                        Case{2, main->OnScreenPage()->Hwnd(), IDC_OSD_SELECT}}) {
+    main->SelectTab(c.tab);
+    SendDlgItemMessageW(Main(), IDC_MAIN_OK, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    MSG back{GetDlgItem(Main(), IDC_MAIN_OK), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(main->PreTranslate(back)) << c.tab;
+    EXPECT_EQ(GetFocus(), GetDlgItem(c.page, c.last)) << c.tab;
+    EXPECT_EQ(style(GetDlgItem(c.page, c.last)), BS_DEFPUSHBUTTON) << c.tab;
+    EXPECT_EQ(style(GetDlgItem(Main(), IDC_MAIN_OK)), BS_PUSHBUTTON) << c.tab;
+  }
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
 TEST_F(MainWindowTest, NamesLongerThanTheEditLimitAreCutWhenShown) {
   SetString(HKEY_CURRENT_USER, ButtonKey(1, 1), L"DispTitle", std::wstring(200, L'n'));
   Open();
