@@ -79,9 +79,10 @@ void CRoundButton::ApplyShape() {
   centre_ = {(square.left + d) / 2, (square.top + d) / 2};
   radius_ = (d + 1) / 2;
 
-  // The system owns a region once it is the window's; this object keeps a copy of its own for queries, so
-  // that no region is ever freed twice.
-  SetWindowRgn(button_, nullptr, FALSE);
+  // The system owns a region once it is the window's, and frees the one it replaces; this object keeps a copy
+  // of its own for queries, so that no region is ever freed twice. A window not yet shown needs no redrawing:
+  // under Wine each redraw asked for costs a round trip.
+  const BOOL redraw = IsWindowVisible(button_);
   region_.Reset();
   const POINT o = ClientOriginInWindow(button_);
   HRGN shape = shape_ == kRound
@@ -90,7 +91,9 @@ void CRoundButton::ApplyShape() {
   if (shape != nullptr) {
     region_.Reset(CreateRectRgn(0, 0, 0, 0));
     if (region_) CombineRgn(region_.Get(), shape, nullptr, RGN_COPY);
-    if (SetWindowRgn(button_, shape, TRUE) == 0) DeleteObject(shape);
+    if (SetWindowRgn(button_, shape, redraw) == 0) DeleteObject(shape);
+  } else {
+    SetWindowRgn(button_, nullptr, redraw);  // no shape to be had: the whole rectangle, as the queries answer
   }
 
   RECT window{};
@@ -98,7 +101,8 @@ void CRoundButton::ApplyShape() {
   MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&window), 2);
   const int extraW = (window.right - window.left) - (client.right - client.left);
   const int extraH = (window.bottom - window.top) - (client.bottom - client.top);
-  MoveWindow(button_, window.left, window.top, d + extraW, d + extraH, TRUE);
+  if (window.right - window.left != d + extraW || window.bottom - window.top != d + extraH)
+    MoveWindow(button_, window.left, window.top, d + extraW, d + extraH, redraw);
 }
 
 void CRoundButton::SetShape(int shape) {
