@@ -20,26 +20,6 @@ std::wstring WaitForLog(const std::wstring& path, const std::wstring& needle, DW
   return text;
 }
 
-HWND FindDescendant(HWND root, int id, bool visibleOnly) {
-  struct Search {
-    int id;
-    bool visibleOnly;
-    HWND found;
-  } s{id, visibleOnly, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND w, LPARAM l) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(l);
-        if (GetDlgCtrlID(w) == s->id && (!s->visibleOnly || IsWindowVisible(w))) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
 TEST(ApplyNotifiesTest, TypedNameIsStoredAndBothHandlerWindowsHearIt) {
   ClearStore();
   SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBPAD", 3);

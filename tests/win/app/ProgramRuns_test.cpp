@@ -9,25 +9,6 @@ namespace {
 
 constexpr wchar_t kEnglishTitle[] = L"Tapstart Button Settings";
 
-HWND FindChild(HWND root, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } s{id, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND w, LPARAM l) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(l);
-        if (GetDlgCtrlID(w) == s->id && IsWindowVisible(w)) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
 std::wstring Profile() { return WindowsDir() + L"\\VARDENZEB.INI"; }
 
 std::wstring ProfileText(const wchar_t* section, const wchar_t* key) {
@@ -83,7 +64,7 @@ TEST_F(ProfileMachineTest, ApplySavesIntoTheProfileFile) {
   Started pantik = Start(BinDir() + L"Pantik.exe", L"/k");
   HWND main = WaitForVisibleWindow(L"ThunderRT6FormDC", kEnglishTitle, pantik.pid);
   ASSERT_NE(main, nullptr);
-  HWND edit = FindChild(main, IDC_DT_EDIT2);
+  HWND edit = FindDescendant(main, IDC_DT_EDIT2, true);
   ASSERT_NE(edit, nullptr);
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"メール 邮件"));
   ClickButton(main, IDC_MAIN_APPLY);
