@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "res/resource.h"
+#include "ui/SystemLibrary_win32.h"
 #include "ui/Handles_win32.h"
 
 namespace tapstart::launcher {
@@ -103,7 +104,7 @@ uint32_t RunvoySystem::StartProcess(std::u16string_view commandLine) {
 
 void RunvoySystem::StartThroughShell(const ShellStart& start) {
   using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-  const auto shellExecuteEx = shell32_.Get<ShellExecuteExFn>("ShellExecuteExW");
+  const auto shellExecuteEx = SystemFunction<ShellExecuteExFn>(L"shell32.dll", "ShellExecuteExW");
   if (shellExecuteEx == nullptr) return;
   const std::wstring file = Wide(start.file);
   const std::wstring parameters = Wide(start.parameters);
@@ -130,8 +131,8 @@ void RunvoySystem::StartThroughShell(const ShellStart& start) {
 void RunvoySystem::ReportKeyboardToolMissing() {
   using LoadStringFn = int(WINAPI*)(HINSTANCE, UINT, LPWSTR, int);
   using MessageBoxFn = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
-  const auto loadString = user32_.Get<LoadStringFn>("LoadStringW");
-  const auto messageBox = user32_.Get<MessageBoxFn>("MessageBoxW");
+  const auto loadString = SystemFunction<LoadStringFn>(L"user32.dll", "LoadStringW");
+  const auto messageBox = SystemFunction<MessageBoxFn>(L"user32.dll", "MessageBoxW");
   if (loadString == nullptr || messageBox == nullptr) return;
   // With a size of 0 the table hands out a pointer into the resource, which is not terminated.
   const auto text = [&](UINT id) {
@@ -147,7 +148,7 @@ void RunvoySystem::ReportKeyboardToolMissing() {
 // Asked twice, as the foreground may be changing hands.
 HWND RunvoySystem::OwnerWindow() {
   using GetForegroundWindowFn = HWND(WINAPI*)();
-  const auto getForegroundWindow = user32_.Get<GetForegroundWindowFn>("GetForegroundWindow");
+  const auto getForegroundWindow = SystemFunction<GetForegroundWindowFn>(L"user32.dll", "GetForegroundWindow");
   if (getForegroundWindow == nullptr) return nullptr;
   const HWND owner = getForegroundWindow();
   return owner != nullptr ? owner : getForegroundWindow();
@@ -159,7 +160,8 @@ HWND RunvoySystem::OwnerWindow() {
 void RunvoySystem::LetStartedProgramTakeForeground(DWORD processId) {
   using AllowSetForegroundWindowFn = BOOL(WINAPI*)(DWORD);
   // Refused when the launcher has no such right itself; the system's rules then decide, as without the call.
-  if (const auto allow = user32_.Get<AllowSetForegroundWindowFn>("AllowSetForegroundWindow")) allow(processId);
+  const auto allow = SystemFunction<AllowSetForegroundWindowFn>(L"user32.dll", "AllowSetForegroundWindow");
+  if (allow != nullptr) allow(processId);
 }
 
 }  // namespace tapstart::launcher

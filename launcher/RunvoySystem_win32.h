@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "LauncherSystem.h"
-#include "SystemLibrary_win32.h"
 
 namespace tapstart::launcher {
 
@@ -28,8 +27,6 @@ class RunvoySystem final : public LauncherSystem {
   void LetStartedProgramTakeForeground(DWORD processId);
 
   HINSTANCE instance_;
-  SystemLibrary user32_{L"user32.dll"};
-  SystemLibrary shell32_{L"shell32.dll"};
 };
 
 }  // namespace tapstart::launcher

@@ -1,7 +1,7 @@
-// Functions of system libraries that only some paths of the settings program use: help, the colour dialog,
-// the shell. Such a library is loaded from System32 when one of its functions is first asked for and stays
-// loaded for the rest of the run (a help window lives in the process), so that opening the main window does
-// not pay for libraries it may never use.
+// Functions of system libraries that only some paths of a program use: help, the colour dialog, the shell, the
+// window system in the launcher. Such a library is loaded from System32 when one of its functions is first
+// asked for and stays loaded for the rest of the run (a help window lives in the process), so that a start
+// does not pay for libraries it may never use.
 #pragma once
 
 #include <windows.h>
