@@ -8,21 +8,14 @@
 #include "launcher/CommandLine.h"
 #include "res/resource.h"
 #include "ui/Handles_win32.h"
+#include "ui/Resources_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart::starter {
 namespace {
 
 // Posted to the window on creation: the question is asked once the message loop runs.
 constexpr UINT kAsk = WM_USER;
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
-
-// A string table entry in the thread's UI language; the table hands out a pointer into the resource.
-std::wstring LoadText(HINSTANCE instance, UINT id) {
-  const wchar_t* text = nullptr;
-  const int n = LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&text), 0);
-  return n > 0 && text != nullptr ? std::wstring(text, static_cast<size_t>(n)) : std::wstring();
-}
 
 struct Run {
   HINSTANCE instance;
@@ -32,22 +25,8 @@ struct Run {
   bool asked = false;
 };
 
-// Register's own full path; empty when it cannot be read whole.
-std::u16string OwnPath() {
-  for (DWORD size = MAX_PATH; size <= 32768; size *= 2) {
-    std::u16string path(size, u'\0');
-    const DWORD n = GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), size);
-    if (n == 0) return {};
-    if (n < size) {
-      path.resize(n);
-      return path;
-    }
-  }
-  return {};
-}
-
 void StartSettings(std::u16string_view switchText) {
-  const SettingsStart start = SettingsStartFor(OwnPath(), switchText);
+  const SettingsStart start = SettingsStartFor(Utf16(ProgramPath()), switchText);
   std::wstring line = Wide(start.commandLine);
   const std::wstring directory = Wide(start.directory);
   STARTUPINFOW si{};
@@ -59,11 +38,10 @@ void StartSettings(std::u16string_view switchText) {
   // Register has lost the right to hand on the foreground; the system's rules then decide.
   AllowSetForegroundWindow(ASFW_ANY);
   // A failed start is not reported: the user is told nothing either way.
-  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                     directory.empty() ? nullptr : directory.c_str(), &si, &pi)) {
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.empty() ? nullptr : directory.c_str(), &si, &pi))
+    return;
+  const KernelHandle thread(pi.hThread), process(pi.hProcess);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -79,7 +57,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (run == nullptr || run->asked) return 0;
       run->asked = true;
       if (!run->switchText.empty()) {
-        const std::wstring question = LoadText(run->instance, IDS_QUESTION);
+        const std::wstring question = LoadStr(IDS_QUESTION, run->instance);
         if (MessageBoxW(window, question.c_str(), run->title.c_str(),
                         MB_OKCANCEL | MB_ICONQUESTION | MB_SETFOREGROUND) == IDOK)
           StartSettings(run->switchText);
@@ -133,11 +111,11 @@ void BringQuestionForward(const std::wstring& title, const std::wstring& windowC
 }  // namespace
 
 int RunStarter(HINSTANCE instance, int show) {
-  Run run{instance, LoadText(instance, IDS_TITLE), LoadText(instance, IDS_WINDOW_CLASS), {}};
-  const std::wstring mutexName = LoadText(instance, IDS_MUTEX_NAME);
+  Run run{instance, LoadStr(IDS_QUESTION_TITLE, instance), LoadStr(IDS_WINDOW_CLASS, instance), {}};
+  const std::wstring mutexName = LoadStr(IDS_MUTEX_NAME, instance);
 
   KernelHandle mutex;
-  if (KeepsSingleInstance(std::u16string_view(reinterpret_cast<const char16_t*>(mutexName.c_str()), mutexName.size()))) {
+  if (KeepsSingleInstance(Utf16(mutexName))) {
     mutex.Reset(CreateMutexW(nullptr, FALSE, mutexName.c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
       BringQuestionForward(run.title, run.windowClass);

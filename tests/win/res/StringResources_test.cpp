@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/Resources_win32.h"
+#include "res/resource.h"
 
 namespace tapstart {
 namespace {
@@ -39,7 +40,7 @@ std::optional<int> IntIn(WORD lang, UINT id) {
 
 TEST(StringResources, EveryIdHasATextInEveryLanguageOrInNone) {
   int english = 0;
-  for (UINT id = 3000; id <= 3305; ++id) {
+  for (UINT id = IDS_TITLE; id <= IDS_SETAP_HINT; ++id) {
     const bool inEnglish = StringIn(kEnglish, id).has_value();
     english += inEnglish ? 1 : 0;
     EXPECT_EQ(StringIn(kJapanese, id).has_value(), inEnglish) << id;
@@ -56,18 +57,18 @@ struct Sample {
 
 TEST(StringResources, CompiledTextsMatchPerLanguage) {
   const Sample samples[] = {
-      {kEnglish, 3000, L"Tapstart Button Settings"},
-      {kEnglish, 3003, L" Help"},
-      {kEnglish, 3016, L"Button "},
-      {kEnglish, 3030, L"Dislplay on Screen(&O)"},
-      {kEnglish, 3047, L"will be deleted.\nDo you want to delete this pattern?"},
-      {kEnglish, 3301, L"Register the program to %s"},
-      {kJapanese, 3000, L"Tapstart ボタン設定"},
-      {kJapanese, 3002, L"MS UI Gothic"},
-      {kJapanese, 3001, L"VARDENZEB.INI"},
-      {kChinese, 3000, L"Tapstart 按钮设置"},
-      {kChinese, 3002, L"SimSun"},
-      {kChinese, 3004, L"ZEBCODE.DAT"},
+      {kEnglish, IDS_TITLE, L"Tapstart Button Settings"},
+      {kEnglish, IDS_HELP_SUFFIX, L" Help"},
+      {kEnglish, IDS_BUTTON_PREFIX, L"Button "},
+      {kEnglish, IDS_OSD_DISPLAY, L"Dislplay on Screen(&O)"},
+      {kEnglish, IDS_MGR_DELETE_QUESTION, L"will be deleted.\nDo you want to delete this pattern?"},
+      {kEnglish, IDS_WIZ_BUTTON_FORMAT, L"Register the program to %s"},
+      {kJapanese, IDS_TITLE, L"Tapstart ボタン設定"},
+      {kJapanese, IDS_UI_FACE, L"MS UI Gothic"},
+      {kJapanese, IDS_PROFILE_FILE, L"VARDENZEB.INI"},
+      {kChinese, IDS_TITLE, L"Tapstart 按钮设置"},
+      {kChinese, IDS_UI_FACE, L"SimSun"},
+      {kChinese, IDS_COMMAND_LIST_FILE, L"ZEBCODE.DAT"},
   };
   for (const Sample& s : samples) EXPECT_EQ(StringIn(s.lang, s.id).value_or(L"(none)"), s.text) << s.lang << " " << s.id;
 }
@@ -95,7 +96,7 @@ TEST(StringResources, LoadersFollowTheUiLanguage) {
   for (UINT id : {3000u, 3002u, 3058u, 3305u}) EXPECT_EQ(LoadStr(id), StringIn(lang, id).value_or(L"(none)")) << id;
   EXPECT_EQ(LoadRcInt(133, -1), IntIn(lang, 133).value_or(-2));
   EXPECT_EQ(LoadRcInt(138, -1), IntIn(lang, 138).value_or(-2));
-  EXPECT_EQ(LoadStr(3302), L"");
+  EXPECT_EQ(LoadStr(IDS_WIZ_BUTTON_FORMAT + 1), L"");  // the one id of the range without a string
   EXPECT_EQ(LoadRcInt(134, -7), -7);
 }
 

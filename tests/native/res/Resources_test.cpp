@@ -1,6 +1,7 @@
 // The settings program's string tables and per-language integers, read from the resource scripts themselves.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <map>
@@ -8,6 +9,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "res/resource.h"
 
 namespace {
 
@@ -45,10 +48,32 @@ struct ParsedTable {
   int tables = 0;                     // STRINGTABLE blocks seen
 };
 
+// Every "#define NAME number" of the program's id header: the scripts name their ids.
+const std::map<std::string, int>& IdNames() {
+  static const std::map<std::string, int> names = [] {
+    std::map<std::string, int> all;
+    static const std::regex define(R"(^#define\s+(\w+)\s+(\d+))");
+    std::istringstream lines(ReadSource("settings/res/resource.h"));
+    std::string line;
+    std::smatch m;
+    while (std::getline(lines, line))
+      if (std::regex_search(line, m, define)) all[m[1]] = std::stoi(m[2]);
+    return all;
+  }();
+  return names;
+}
+
+// An id as a script writes it, by name or number; -1 for a name the header lacks.
+int IdOf(const std::string& token) {
+  if (!token.empty() && std::isdigit(static_cast<unsigned char>(token[0]))) return std::stoi(token);
+  const auto it = IdNames().find(token);
+  return it != IdNames().end() ? it->second : -1;
+}
+
 // Reads every "id "text"" entry between STRINGTABLE's BEGIN and END.
 ParsedTable ParseStringTable(const std::string& script) {
   ParsedTable parsed;
-  static const std::regex entry(R"re(^\s*(\d+)\s*,?\s*"((?:[^"]|"")*)"\s*(?://.*)?$)re");
+  static const std::regex entry(R"re(^\s*(\w+)\s*,?\s*"((?:[^"]|"")*)"\s*(?://.*)?$)re");
   static const std::regex ignorable(R"(^\s*(//.*)?$)");
   std::istringstream lines(script);
   std::string line;
@@ -70,8 +95,12 @@ ParsedTable ParseStringTable(const std::string& script) {
     }
     std::smatch m;
     if (inBlock && std::regex_match(line, m, entry)) {
-      const int id = std::stoi(m[1]);
-      if (!parsed.strings.emplace(id, Unescape(m[2])).second) parsed.duplicates.push_back(id);
+      const int id = IdOf(m[1]);
+      if (id < 0) {
+        parsed.unparsed.push_back(line);
+      } else if (!parsed.strings.emplace(id, Unescape(m[2])).second) {
+        parsed.duplicates.push_back(id);
+      }
     } else if (inBlock && !std::regex_match(line, ignorable)) {
       parsed.unparsed.push_back(line);
     }
@@ -128,8 +157,9 @@ TEST(StringTables, AllLanguagesHoldTheSameIdsWithinTheProgramsRange) {
     std::vector<int> ids, english;
     for (const auto& [id, text] : t) {
       ids.push_back(id);
-      EXPECT_GE(id, 3000) << l.file;
-      EXPECT_LE(id, 3305) << l.file;
+      // The program's strings keep to their range, the title first and the registration hint last.
+      EXPECT_GE(id, IDS_TITLE) << l.file;
+      EXPECT_LE(id, IDS_SETAP_HINT) << l.file;
       EXPECT_FALSE(text.empty()) << l.file << " id " << id;
     }
     for (const auto& [id, text] : en) english.push_back(id);
@@ -143,129 +173,129 @@ struct Quoted {
 };
 
 // The English texts exactly as the program must show them, spelling slips and blanks included: the help window
-// is found by title 3000 + 3003, labels are built by appending numbers to 3016 and 3275, and the file names are
-// opened as they stand.
+// is found by the title and " Help", labels are built by appending numbers to "Button " and "Fn + ", and the
+// file names are opened as they stand.
 const Quoted kEnglish[] = {
-    {3000, "Tapstart Button Settings"},
-    {3001, "VARDENZEB.INI"},
-    {3002, "Arial"},
-    {3003, " Help"},
-    {3004, "ZEBCODE.DAT"},
-    {3005, "Minimum"},
-    {3006, "Small"},
-    {3007, "Standard"},
-    {3008, "Large"},
-    {3009, "Maximum"},
-    {3010, "Button Settings"},
-    {3011, "On-Screen Settings"},
-    {3012, "Pattern Name(&N)"},
-    {3013, "Setting Manager(&M)..."},
-    {3014, "Default(&D)"},
-    {3015, "Wizard(&W)..."},
-    {3016, "Button "},
-    {3017, "Button Settings(&B)"},
-    {3018, "ZEBMCMNU.DAT"},
-    {3023, "Help(&H)"},
-    {3030, "Dislplay on Screen(&O)"},
-    {3031, "Font(&F)"},
-    {3032, "Size(&S)"},
-    {3033, "Color(&C)"},
-    {3034, "Select..."},
-    {3035, "Preview"},
-    {3040, "Setting Manager"},
-    {3041, "Name List(&U)"},
-    {3042, "Add"},
-    {3043, "Delete"},
-    {3044, "Copy"},
-    {3045, "Rename"},
-    {3046, "Close"},
-    {3047, "will be deleted.\nDo you want to delete this pattern?"},
-    {3051, "OK"},
-    {3052, "Cancel"},
-    {3053, "Enter new pattern name."},
-    {3055, "This name is already used.\nPlease enter another name."},
-    {3056, "Input Error"},
-    {3057, "Please input name."},
-    {3058, "Pattern name must be less than 20 characters."},
-    {3060, "(&A)"},
-    {3061, "(&D)"},
-    {3062, "(&P)"},
-    {3063, "(&R)"},
-    {3064, "(&C)"},
-    {3070, "Program Registration"},
-    {3076, "OK"},
-    {3077, "Cancel"},
-    {3078, "Program"},
-    {3079, "Register Programs(&A)"},
-    {3080, "Run a single program(&M)"},
-    {3081, "Run programs sequentially(&S)"},
-    {3082, "Run programs simultaneously(&P)"},
-    {3083, "Startup Method"},
-    {3100, "My Computer"},
-    {3101, "Start Menu"},
-    {3103, "Delete"},
-    {3104, "Cancel"},
-    {3106, "Parameter Setting"},
-    {3107, "Please input parameter."},
-    {3110, "Settings have changed.\nDo you want to save changes?"},
-    {3111, "Update user data"},
-    {3120, "Send"},
-    {3121, "Program1"},
-    {3125, "Program5"},
-    {3130, "MAIL"},
-    {3131, "INTERNET"},
-    {3132, "GALLERY"},
-    {3133, "DESIGN"},
-    {3134, "SOFT KEY"},
-    {3201, "Next>"},
-    {3202, "<Back"},
-    {3203, "Cancel"},
-    {3204, "Finish"},
-    {3205, "Click [Next>]"},
-    {3211,
+    {IDS_TITLE, "Tapstart Button Settings"},
+    {IDS_PROFILE_FILE, "VARDENZEB.INI"},
+    {IDS_UI_FACE, "Arial"},
+    {IDS_HELP_SUFFIX, " Help"},
+    {IDS_COMMAND_LIST_FILE, "ZEBCODE.DAT"},
+    {IDS_SIZE_MINIMUM, "Minimum"},
+    {IDS_SIZE_SMALL, "Small"},
+    {IDS_SIZE_STANDARD, "Standard"},
+    {IDS_SIZE_LARGE, "Large"},
+    {IDS_SIZE_MAXIMUM, "Maximum"},
+    {IDS_TAB_BUTTONS, "Button Settings"},
+    {IDS_TAB_ONSCREEN, "On-Screen Settings"},
+    {IDS_PATTERN_LABEL, "Pattern Name(&N)"},
+    {IDS_SETTING_MANAGER, "Setting Manager(&M)..."},
+    {IDS_DEFAULT, "Default(&D)"},
+    {IDS_WIZARD, "Wizard(&W)..."},
+    {IDS_BUTTON_PREFIX, "Button "},
+    {IDS_BUTTON_GROUP, "Button Settings(&B)"},
+    {IDS_MEDIA_CENTER_FILE, "ZEBMCMNU.DAT"},
+    {IDS_HELP, "Help(&H)"},
+    {IDS_OSD_DISPLAY, "Dislplay on Screen(&O)"},
+    {IDS_OSD_FONT, "Font(&F)"},
+    {IDS_OSD_SIZE, "Size(&S)"},
+    {IDS_OSD_COLOR, "Color(&C)"},
+    {IDS_OSD_SELECT, "Select..."},
+    {IDS_OSD_PREVIEW, "Preview"},
+    {IDS_MGR_TITLE, "Setting Manager"},
+    {IDS_MGR_LIST_LABEL, "Name List(&U)"},
+    {IDS_MGR_ADD, "Add"},
+    {IDS_MGR_DELETE, "Delete"},
+    {IDS_MGR_COPY, "Copy"},
+    {IDS_MGR_RENAME, "Rename"},
+    {IDS_MGR_CLOSE, "Close"},
+    {IDS_MGR_DELETE_QUESTION, "will be deleted.\nDo you want to delete this pattern?"},
+    {IDS_INPUT_OK, "OK"},
+    {IDS_INPUT_CANCEL, "Cancel"},
+    {IDS_INPUT_NAME_PROMPT, "Enter new pattern name."},
+    {IDS_NAME_IN_USE, "This name is already used.\nPlease enter another name."},
+    {IDS_INPUT_ERROR, "Input Error"},
+    {IDS_NAME_EMPTY, "Please input name."},
+    {IDS_NAME_TOO_LONG, "Pattern name must be less than 20 characters."},
+    {IDS_MGR_ADD_KEY, "(&A)"},
+    {IDS_MGR_DELETE_KEY, "(&D)"},
+    {IDS_MGR_COPY_KEY, "(&P)"},
+    {IDS_MGR_RENAME_KEY, "(&R)"},
+    {IDS_MGR_CLOSE_KEY, "(&C)"},
+    {IDS_SETAP_TITLE, "Program Registration"},
+    {IDS_SETAP_OK, "OK"},
+    {IDS_SETAP_CANCEL, "Cancel"},
+    {IDS_SETAP_PROGRAM, "Program"},
+    {IDS_SETAP_PROGRAMS_GROUP, "Register Programs(&A)"},
+    {IDS_SETAP_SINGLE, "Run a single program(&M)"},
+    {IDS_SETAP_SEQUENTIAL, "Run programs sequentially(&S)"},
+    {IDS_SETAP_SIMULTANEOUS, "Run programs simultaneously(&P)"},
+    {IDS_SETAP_METHOD_GROUP, "Startup Method"},
+    {IDS_MY_COMPUTER, "My Computer"},
+    {IDS_START_MENU_ROOT, "Start Menu"},
+    {IDS_MENU_DELETE, "Delete"},
+    {IDS_MENU_CANCEL, "Cancel"},
+    {IDS_PARAMETER_SETTING, "Parameter Setting"},
+    {IDS_PARAMETER_PROMPT, "Please input parameter."},
+    {IDS_SAVE_QUESTION, "Settings have changed.\nDo you want to save changes?"},
+    {IDS_SAVE_CAPTION, "Update user data"},
+    {IDS_MENU_SEND, "Send"},
+    {IDS_MENU_PROGRAM1, "Program1"},
+    {IDS_MENU_PROGRAM5, "Program5"},
+    {IDS_KEY_MAIL, "MAIL"},
+    {IDS_KEY_INTERNET, "INTERNET"},
+    {IDS_KEY_GALLERY, "GALLERY"},
+    {IDS_KEY_DESIGN, "DESIGN"},
+    {IDS_KEY_SOFT_KEY, "SOFT KEY"},
+    {IDS_WIZ_NEXT, "Next>"},
+    {IDS_WIZ_BACK, "<Back"},
+    {IDS_WIZ_CANCEL, "Cancel"},
+    {IDS_WIZ_FINISH, "Finish"},
+    {IDS_WIZ_CLICK_NEXT, "Click [Next>]"},
+    {IDS_WIZ_BUTTON_TEXT,
      "This wizard registers the program information which will be started by Tapstart Buttons.\n\n"
      "Select the button to register the programs."},
-    {3212, "Register the program to Button1"},
-    {3216, "Register the program to Button5"},
-    {3221, "You can select the method to start the programs.\n\nPlease select the startup method."},
-    {3222, "Run a single program by Tapstart Buttons"},
-    {3223, "Run programs sequentially by Tapstart Buttons"},
-    {3224, "Run programs simultaneously by Tapstart Buttons"},
-    {3231,
+    {IDS_WIZ_BUTTON1, "Register the program to Button1"},
+    {IDS_WIZ_BUTTON5, "Register the program to Button5"},
+    {IDS_WIZ_METHOD_TEXT, "You can select the method to start the programs.\n\nPlease select the startup method."},
+    {IDS_WIZ_SINGLE, "Run a single program by Tapstart Buttons"},
+    {IDS_WIZ_SEQUENTIAL, "Run programs sequentially by Tapstart Buttons"},
+    {IDS_WIZ_SIMULTANEOUS, "Run programs simultaneously by Tapstart Buttons"},
+    {IDS_WIZ_SOURCE_TEXT,
      "You can select a list which you want to browse to pick the program up from.\n\n"
      "Select the option, then click [next>]."},
-    {3241, "Select and click a program, then click [next>]."},
-    {3251,
+    {IDS_WIZ_PROGRAM_TEXT, "Select and click a program, then click [next>]."},
+    {IDS_WIZ_FINISH_TEXT,
      "You have successfully completed the wizard of Tapstart Buttons. \n"
      "After you close this wizard, registered programs are saved. \n\n"
      "And Tapstart Buttons will be able to start programs registered by wizard."},
-    {3252, "To close the wizard, click [Finish]."},
-    {3261,
+    {IDS_WIZ_FINISH_HINT, "To close the wizard, click [Finish]."},
+    {IDS_WIZ_NAME_TEXT,
      "Type a name that will be displayed on the screen when Tapstart Buttons are pushed, then click [Next>]."},
-    {3271, "Program"},
-    {3272,
+    {IDS_WIZ_PROGRAM_LABEL, "Program"},
+    {IDS_WIZ_SOME_TEXT,
      "\n\nClick a program you want to register from right program list, then click [Next>] to select other "
      "program."},
-    {3273, "If you don't need to select other programs, click [Finish]."},
-    {3274, "The wizard has not finished setting up your programs.\n\nDo you want to close the wizard?"},
-    {3275, "Fn + "},
-    {3276, "Register the program to Fn + 1"},
-    {3280, "Register the program to Fn + 5"},
-    {3290, "Start Menu"},
-    {3291, "Media Center"},
-    {3292, "IE Favorites"},
-    {3293, "All Files"},
-    {3294, "Shortcut Key"},
-    {3295, "Select from Start Menu"},
-    {3296, "Select from Media Center"},
-    {3297, "Select from IE Favorites"},
-    {3298, "Select from All Files"},
-    {3299, "Select from Shortcut Key"},
-    {3300, "Select from Japanese IME Changer"},
-    {3301, "Register the program to %s"},
-    {3303, "Japanese IME Select"},
-    {3304, "ZEBIME.DAT"},
-    {3305, "To register a program or function, right-click, and then click Send."},
+    {IDS_WIZ_SOME_HINT, "If you don't need to select other programs, click [Finish]."},
+    {IDS_WIZ_CANCEL_QUESTION, "The wizard has not finished setting up your programs.\n\nDo you want to close the wizard?"},
+    {IDS_FN_PREFIX, "Fn + "},
+    {IDS_WIZ_FN1, "Register the program to Fn + 1"},
+    {IDS_WIZ_FN5, "Register the program to Fn + 5"},
+    {IDS_SOURCE_START_MENU, "Start Menu"},
+    {IDS_SOURCE_MEDIA_CENTER, "Media Center"},
+    {IDS_SOURCE_FAVORITES, "IE Favorites"},
+    {IDS_SOURCE_ALL_FILES, "All Files"},
+    {IDS_SOURCE_SHORTCUT_KEY, "Shortcut Key"},
+    {IDS_WIZ_FROM_START_MENU, "Select from Start Menu"},
+    {IDS_WIZ_FROM_MEDIA_CENTER, "Select from Media Center"},
+    {IDS_WIZ_FROM_FAVORITES, "Select from IE Favorites"},
+    {IDS_WIZ_FROM_ALL_FILES, "Select from All Files"},
+    {IDS_WIZ_FROM_SHORTCUT_KEY, "Select from Shortcut Key"},
+    {IDS_WIZ_FROM_IME, "Select from Japanese IME Changer"},
+    {IDS_WIZ_BUTTON_FORMAT, "Register the program to %s"},
+    {IDS_SOURCE_IME, "Japanese IME Select"},
+    {IDS_IME_FILE, "ZEBIME.DAT"},
+    {IDS_SETAP_HINT, "To register a program or function, right-click, and then click Send."},
 };
 
 TEST(StringTables, EnglishTextsAreExactlyTheProgramsOwn) {
@@ -282,11 +312,12 @@ struct SameEverywhere {
   const char* text;
 };
 
-// File names are opened as they stand, whatever the language; the title 3000 and the font faces are fixed per
+// File names are opened as they stand, whatever the language; the title and the font faces are fixed per
 // language: a second instance looks for the first one's window by that title.
 TEST(StringTables, FileNamesFacesAndTitlesPerLanguage) {
   const SameEverywhere files[] = {
-      {3001, "VARDENZEB.INI"}, {3004, "ZEBCODE.DAT"}, {3018, "ZEBMCMNU.DAT"}, {3304, "ZEBIME.DAT"}, {3275, "Fn + "}};
+      {IDS_PROFILE_FILE, "VARDENZEB.INI"}, {IDS_COMMAND_LIST_FILE, "ZEBCODE.DAT"},
+      {IDS_MEDIA_CENTER_FILE, "ZEBMCMNU.DAT"}, {IDS_IME_FILE, "ZEBIME.DAT"}, {IDS_FN_PREFIX, "Fn + "}};
   for (const Language& l : kLanguages) {
     for (const SameEverywhere& f : files) EXPECT_EQ(Table(l.langId).at(f.id), f.text) << l.file << " id " << f.id;
   }
@@ -295,8 +326,8 @@ TEST(StringTables, FileNamesFacesAndTitlesPerLanguage) {
     const char* text;
   };
   const PerLanguage fixed[] = {
-      {1041, 3000, "Tapstart ボタン設定"}, {2052, 3000, "Tapstart 按钮设置"},
-      {1041, 3002, "MS UI Gothic"},       {2052, 3002, "SimSun"},
+      {1041, IDS_TITLE, "Tapstart ボタン設定"}, {2052, IDS_TITLE, "Tapstart 按钮设置"},
+      {1041, IDS_UI_FACE, "MS UI Gothic"},       {2052, IDS_UI_FACE, "SimSun"},
   };
   for (const PerLanguage& f : fixed) EXPECT_EQ(Table(f.langId).at(f.id), f.text) << f.langId << " id " << f.id;
 }
@@ -332,7 +363,7 @@ TEST(StringTables, TranslationsKeepFormatsMnemonicsAndLineBreakShape) {
 std::map<int, std::map<int, int32_t>> ParseRcData(const std::string& script) {
   std::map<int, std::map<int, int32_t>> values;
   static const std::regex language(R"(^LANGUAGE\s+(\w+)\s*,\s*(\w+))");
-  static const std::regex item(R"(^(\d+)\s+RCDATA\s*\{\s*(-?\d+)L\s*\})");
+  static const std::regex item(R"(^(\w+)\s+RCDATA\s*\{\s*(-?\d+)L\s*\})");
   const std::map<std::string, int> languages = {
       {"LANG_ENGLISH", 1033}, {"LANG_JAPANESE", 1041}, {"LANG_CHINESE", 2052}};
   std::istringstream lines(script);
@@ -344,7 +375,7 @@ std::map<int, std::map<int, int32_t>> ParseRcData(const std::string& script) {
       const auto it = languages.find(m[1]);
       current = it != languages.end() ? it->second : -1;
     } else if (std::regex_search(line, m, item)) {
-      values[current][std::stoi(m[1])] = static_cast<int32_t>(std::stol(m[2]));
+      values[current][IdOf(m[1])] = static_cast<int32_t>(std::stol(m[2]));
     }
   }
   return values;
@@ -355,7 +386,11 @@ TEST(RcData, FontHeightsPerLanguage) {
   struct Expected {
     int id, en, ja, zh;
   };
-  const Expected heights[] = {{133, 16, 13, 13}, {135, 14, 11, 13}, {136, 14, 12, 13}, {137, 15, 12, 13}, {138, 14, 12, 14}};
+  const Expected heights[] = {{IDR_HEIGHT_LARGE, 16, 13, 13},
+                              {IDR_HEIGHT_TAB, 14, 11, 13},
+                              {IDR_HEIGHT_TEXT, 14, 12, 13},
+                              {IDR_HEIGHT_TREE, 15, 12, 13},
+                              {IDR_HEIGHT_UI, 14, 12, 14}};
   ASSERT_EQ(values.size(), 3u);
   for (const Expected& e : heights) {
     EXPECT_EQ(values.at(1033).at(e.id), e.en) << e.id;
