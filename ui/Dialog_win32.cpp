@@ -17,6 +17,19 @@ std::wstring Window::ItemText(int id) const {
   return text;
 }
 
+void Window::FocusItem(int id) const {
+  if (HWND control = Item(id)) SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+void Window::SetBigIcon(UINT iconId) const {
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId))));
+}
+
+int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
+  return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+}
+
 Dialog::~Dialog() {
   if (hwnd_ != nullptr && !modal_) {
     SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
@@ -78,6 +91,20 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
   }
 }
 
+bool Dialog::RouteCommand(int id, int code, HWND control) {
+  if (OnCommand(id, code, control)) return true;
+  if (code != BN_CLICKED) return false;
+  if (id == IDOK) {
+    OnOK();
+    return true;
+  }
+  if (id == IDCANCEL) {
+    OnCancel();
+    return true;
+  }
+  return OnButtonClicked(id);
+}
+
 INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l) {
   INT_PTR result = 0;
   if (OnMessage(msg, w, l, result)) {
@@ -90,12 +117,7 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l) {
     case WM_INITDIALOG:
       return OnInitDialog();
     case WM_COMMAND:
-      if (OnCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l))) return TRUE;
-      if (modal_ && (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)) {
-        End(LOWORD(w));
-        return TRUE;
-      }
-      return FALSE;
+      return RouteCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l)) ? TRUE : FALSE;
     case WM_NOTIFY: {
       LRESULT r = 0;
       if (OnNotify(reinterpret_cast<NMHDR*>(l), r)) {

@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+
+#include "ui/Controls_win32.h"
 
 namespace tapstart {
 
@@ -25,6 +28,16 @@ class Window {
   LRESULT SendItem(int id, UINT msg, WPARAM w = 0, LPARAM l = 0) const {
     return SendDlgItemMessageW(hwnd_, id, msg, w, l);
   }
+  // Typed views of the dialog's controls.
+  Button ButtonItem(int id) const { return Button(Item(id)); }
+  ComboBox ComboItem(int id) const { return ComboBox(Item(id)); }
+  ListBox ListItem(int id) const { return ListBox(Item(id)); }
+  TabControl TabItem(int id) const { return TabControl(Item(id)); }
+  TreeView TreeItem(int id) const { return TreeView(Item(id)); }
+  // Moves the focus to a control as the dialog manager does (the default-button look follows).
+  void FocusItem(int id) const;
+  // The window's large icon from the program's icon resources.
+  void SetBigIcon(UINT iconId) const;
 
  protected:
   HWND hwnd_ = nullptr;
@@ -46,10 +59,22 @@ class Dialog : public Window {
 
  protected:
   virtual BOOL OnInitDialog() { return TRUE; }
-  // True when handled.
+  // Every WM_COMMAND first; true when handled. What it leaves goes to the handlers below.
   virtual bool OnCommand(int id, int code, HWND control) {
     (void)id, (void)code, (void)control;
     return false;
+  }
+  // A click (BN_CLICKED, or a menu item) of any control but IDOK and IDCANCEL; true when handled.
+  virtual bool OnButtonClicked(int id) {
+    (void)id;
+    return false;
+  }
+  // Enter (IDOK) and Esc or the close box (IDCANCEL): a modal dialog ends with that id, a modeless one does nothing.
+  virtual void OnOK() {
+    if (modal_) End(IDOK);
+  }
+  virtual void OnCancel() {
+    if (modal_) End(IDCANCEL);
   }
   virtual bool OnNotify(NMHDR* header, LRESULT& result) {
     (void)header, (void)result;
@@ -65,8 +90,13 @@ class Dialog : public Window {
  private:
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
   INT_PTR Dispatch(UINT msg, WPARAM w, LPARAM l);
+  bool RouteCommand(int id, int code, HWND control);
   UINT templateId_;
   bool modal_ = false;
 };
+
+// Shows a message box and returns the button pressed (IDYES, IDOK...): the system's box, or a test's answer.
+using MessageBoxFn = std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)>;
+int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
 
 }  // namespace tapstart

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
 
+#include <memory>
 #include <utility>
 
 namespace tapstart {
@@ -60,6 +63,18 @@ struct IconTraits {
   static HICON Invalid() { return nullptr; }
   static void Close(HICON h) { DestroyIcon(h); }
 };
+struct HookTraits {
+  static HHOOK Invalid() { return nullptr; }
+  static void Close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
+struct ImageListTraits {
+  static HIMAGELIST Invalid() { return nullptr; }
+  static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
+};
+struct MenuTraits {
+  static HMENU Invalid() { return nullptr; }
+  static void Close(HMENU h) { DestroyMenu(h); }
+};
 
 using RegKey = UniqueHandle<HKEY, RegKeyTraits>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;  // events, mutexes, processes, threads
@@ -69,6 +84,21 @@ using Bitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
 using Brush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
 using Region = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 using Icon = UniqueHandle<HICON, IconTraits>;
+using Hook = UniqueHandle<HHOOK, HookTraits>;
+using ImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
+using Menu = UniqueHandle<HMENU, MenuTraits>;  // a menu made for one popup; a submenu belongs to its parent
+
+// COM interfaces and memory from the COM task allocator: released or freed once, by the owner.
+struct ComRelease {
+  void operator()(IUnknown* p) const { p->Release(); }
+};
+template <typename T>
+using ComPtr = std::unique_ptr<T, ComRelease>;
+struct TaskMemFree {
+  void operator()(void* p) const { CoTaskMemFree(p); }
+};
+template <typename T>
+using TaskMem = std::unique_ptr<T, TaskMemFree>;
 
 // Selects a GDI object into a device context for one scope.
 class ScopedSelect {
@@ -83,6 +113,21 @@ class ScopedSelect {
  private:
   HDC dc_;
   HGDIOBJ old_;
+};
+
+// Saves a device context's state (clipping above all) for one scope.
+class ScopedSaveDC {
+ public:
+  explicit ScopedSaveDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ScopedSaveDC(const ScopedSaveDC&) = delete;
+  ScopedSaveDC& operator=(const ScopedSaveDC&) = delete;
+  ~ScopedSaveDC() {
+    if (saved_ != 0) RestoreDC(dc_, saved_);
+  }
+
+ private:
+  HDC dc_;
+  int saved_;
 };
 
 // A memory device context for one scope.

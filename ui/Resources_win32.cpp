@@ -26,12 +26,25 @@ size_t SkipSzOrOrd(const BYTE* p, size_t at, size_t size) {
 
 }  // namespace
 
-std::wstring LoadStr(UINT id, HINSTANCE instance) {
-  const wchar_t* text = nullptr;
-  // With a buffer size of 0 the system hands out a pointer into the resource itself.
-  const int n = LoadStringW(Module(instance), id, reinterpret_cast<LPWSTR>(&text), 0);
-  if (n <= 0 || text == nullptr) return {};
-  return std::wstring(text, static_cast<size_t>(n));
+void ApplyCaptions(HWND dialog, std::initializer_list<Caption> captions) {
+  for (const Caption& c : captions) SetDlgItemTextW(dialog, c.control, LoadStr(c.text).c_str());
+}
+
+Font MakeFont(const std::wstring& face, int height) {
+  LOGFONTW lf{};
+  lf.lfHeight = height;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+  return Font(CreateFontIndirectW(&lf));
+}
+
+Font MakeUiFont(UINT faceString, UINT heightResource, int fallbackHeight) {
+  return MakeFont(LoadStr(faceString), LoadRcInt(heightResource, fallbackHeight));
+}
+
+void SetItemFonts(HWND dialog, std::initializer_list<int> controls, HFONT font) {
+  const BOOL redraw = IsWindowVisible(dialog);
+  for (int id : controls) SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
 }
 
 int LoadRcInt(UINT id, int fallback, HINSTANCE instance) {
