@@ -8,16 +8,16 @@
 #include <algorithm>
 
 #include "res/resource.h"
-#include "ui/SystemLibrary_win32.h"
 #include "ui/Handles_win32.h"
+#include "ui/Resources_win32.h"
+#include "ui/SystemLibrary_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart::launcher {
 namespace {
 
 // The longest text the launcher takes from the store: what a command line can hold.
 constexpr DWORD kMaxText = 32767;
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
 HKEY RootOf(Hive hive) { return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
 
@@ -94,11 +94,10 @@ uint32_t RunvoySystem::StartProcess(std::u16string_view commandLine) {
     const DWORD error = GetLastError();
     return error != 0 ? error : ERROR_GEN_FAILURE;
   }
+  const KernelHandle thread(pi.hThread), process(pi.hProcess);
   // The foreground right goes to this one process, once it is running: loading user32 for it first would hold
   // the program back, while the program needs the right only when it shows its first window, much later.
   LetStartedProgramTakeForeground(pi.dwProcessId);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
   return 0;
 }
 
@@ -125,7 +124,8 @@ void RunvoySystem::StartThroughShell(const ShellStart& start) {
   // stored commands are programs and documents opened by their file types' commands, and under Wine an
   // apartment costs about as much as the rest of the launcher's run.
   // A failure is the shell's to report: it shows its own message, owned by the window above.
-  if (shellExecuteEx(&info) && info.hProcess != nullptr) CloseHandle(info.hProcess);
+  if (!shellExecuteEx(&info)) return;
+  const KernelHandle process(info.hProcess);  // asked for with the start only; nothing waits on it
 }
 
 void RunvoySystem::ReportKeyboardToolMissing() {
@@ -134,14 +134,8 @@ void RunvoySystem::ReportKeyboardToolMissing() {
   const auto loadString = SystemFunction<LoadStringFn>(L"user32.dll", "LoadStringW");
   const auto messageBox = SystemFunction<MessageBoxFn>(L"user32.dll", "MessageBoxW");
   if (loadString == nullptr || messageBox == nullptr) return;
-  // With a size of 0 the table hands out a pointer into the resource, which is not terminated.
-  const auto text = [&](UINT id) {
-    const wchar_t* p = nullptr;
-    const int n = loadString(instance_, id, reinterpret_cast<LPWSTR>(&p), 0);
-    return n > 0 && p != nullptr ? std::wstring(p, static_cast<size_t>(n)) : std::wstring();
-  };
-  const std::wstring message = text(IDS_KEYBOARD_TOOL_MISSING);
-  const std::wstring caption = text(IDS_KEYBOARD_TOOL_NAME);
+  const std::wstring message = LoadTableString(loadString, instance_, IDS_KEYBOARD_TOOL_MISSING);
+  const std::wstring caption = LoadTableString(loadString, instance_, IDS_KEYBOARD_TOOL_NAME);
   messageBox(OwnerWindow(), message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 

@@ -7,6 +7,7 @@
 #include "mainwnd/CfrmMain_win32.h"
 #include "res/resource.h"
 #include "ui/Resources_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart {
 
@@ -28,7 +29,8 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 BOOL CStdModule::InitInstance() {
-  RegisterMainWindowClass(instance_);
+  // Without the class the dialog cannot be created either, and the run ends there quietly.
+  (void)RegisterMainWindowClass(instance_);
 
   INITCOMMONCONTROLSEX icc{8, 0xFF};  // all classes of the first common-controls generation
   InitCommonControlsEx(&icc);
@@ -36,10 +38,10 @@ BOOL CStdModule::InitInstance() {
 
   // The profile file's name is a resource of its own; a build without it keeps the usual name.
   const std::wstring profileFile = LoadStr(IDS_PROFILE_FILE);
-  if (!profileFile.empty()) Store.profileFile.assign(profileFile.begin(), profileFile.end());
+  if (!profileFile.empty()) Values.Store.profileFile = Utf16(profileFile);
 
-  CfrmMain main(*this);
-  UiLanguage = GetSystemDefaultUILanguage();
+  CfrmMain main(Values);
+  Values.UiLanguage = GetSystemDefaultUILanguage();
   main.Run();
   OleUninitialize();
   return TRUE;

@@ -3,9 +3,7 @@
 
 #include <windows.h>
 
-#include "store/RegistryStore_win32.h"
-#include "store/SettingsStore.h"
-#include "ui/Handles_win32.h"
+#include "app/ProcessValues_win32.h"
 
 namespace tapstart {
 
@@ -17,22 +15,13 @@ class CStdModule {
   BOOL InitInstance();
 
   HINSTANCE Instance() const { return instance_; }
-
-  // Process-wide values.
-  LANGID UiLanguage = 0;
-  KernelHandle StartupEvent;  // the single-instance event, held while the main window lives
-  bool WizardOnly = false;
-  RegistryStore Backend;
-  SettingsStore Store{Backend};
+  ProcessValues Values;
 
  private:
   HINSTANCE instance_;
 };
 
-// The window class of the main dialog; a second start finds the first window by it.
-inline constexpr wchar_t kMainWindowClass[] = L"ThunderRT6FormDC";
-
 // Registers kMainWindowClass with the attributes of the system's dialog class.
-bool RegisterMainWindowClass(HINSTANCE instance);
+[[nodiscard]] bool RegisterMainWindowClass(HINSTANCE instance);
 
 }  // namespace tapstart

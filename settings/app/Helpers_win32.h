@@ -9,7 +9,8 @@ namespace tapstart {
 // true when the shell reports that it started.
 bool LaunchOwnSetup(int b);
 
-// The display name of the computer folder as the shell shows it; string 3100 when the shell cannot say.
+// The display name of the computer folder as the shell shows it; "My Computer" from the string table when the
+// shell cannot say.
 std::wstring GetMyComputerName();
 
 }  // namespace tapstart

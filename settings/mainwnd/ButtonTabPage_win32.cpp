@@ -1,11 +1,12 @@
 // The button pages of the main window.
 #include "mainwnd/ButtonTabPage_win32.h"
 
-#include "mainwnd/CfrmMain_win32.h"
-#include "mainwnd/CtabMainOSDTab_win32.h"
-#include "mainwnd/MainServices.h"
+#include "mainwnd/CMainTabCtrl_win32.h"
+#include "mainwnd/FocusRules.h"
+#include "mainwnd/MainModel.h"
 #include "res/resource.h"
 #include "store/UserData.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart {
 namespace {
@@ -40,10 +41,11 @@ const ButtonPageIds kNotebookIds{kNotebookPage,
 
 }  // namespace
 
-CtabMainDTTab::CtabMainDTTab(CfrmMain& main) : ButtonTabPage(main, kDesktopIds) {}
-CtabMainNTTab::CtabMainNTTab(CfrmMain& main) : ButtonTabPage(main, kNotebookIds) {}
+CtabMainDTTab::CtabMainDTTab(MainServices& main) : ButtonTabPage(main, kDesktopIds) {}
+CtabMainNTTab::CtabMainNTTab(MainServices& main) : ButtonTabPage(main, kNotebookIds) {}
 
-ButtonTabPage::ButtonTabPage(CfrmMain& main, const ButtonPageIds& ids) : Dialog(ids.templateId), main_(main), ids_(ids) {}
+ButtonTabPage::ButtonTabPage(MainServices& main, const ButtonPageIds& ids)
+    : Dialog(ids.templateId), main_(main), ids_(ids) {}
 
 int ButtonTabPage::PositionOf(HWND window) const {
   for (int i = 0; i < ids_.positions; ++i)
@@ -53,8 +55,7 @@ int ButtonTabPage::PositionOf(HWND window) const {
 
 void ButtonTabPage::ShowName(int position, const std::u16string& name) {
   filling_ = true;
-  const std::u16string shown = name.substr(0, kNameLimit);
-  SetItemText(ids_.edits[position], std::wstring(shown.begin(), shown.end()));
+  SetItemText(ids_.edits[position], Wide(name.substr(0, kNameLimit)));
   filling_ = false;
 }
 
@@ -65,8 +66,24 @@ void ButtonTabPage::HidePosition(int position) {
   }
 }
 
+void ButtonTabPage::HidePatternControls() {
+  for (int id : {ids_.patternLabel, ids_.pattern, ids_.manager}) {
+    ShowItem(id, false);
+    EnableItem(id, false);
+  }
+}
+
+void ButtonTabPage::ClearDefaultLook() {
+  for (int id : {ids_.manager, ids_.wizard, ids_.defaults}) ButtonItem(id).SetDefaultLook(false);
+}
+
+void ButtonTabPage::RunCommand(int id) {
+  SetFocus(Item(id));
+  ButtonItem(id).Click();
+}
+
 BOOL ButtonTabPage::OnInitDialog() {
-  const MachineSettings& m = main_.Model().machine;
+  const MachineSettings& m = main_.Machine();
   for (int i = 0; i < ids_.positions; ++i) {
     int shape = CRoundButton::kRound;
     if (ids_.page == kDesktopPage) {
@@ -81,19 +98,15 @@ BOOL ButtonTabPage::OnInitDialog() {
   return TRUE;
 }
 
-bool ButtonTabPage::OnCommand(int id, int code, HWND control) {
+bool ButtonTabPage::OnCommand(int id, int code, HWND) {
   for (int i = 0; i < ids_.positions; ++i) {
     if (id == ids_.buttons[i]) {
       if (code == BN_CLICKED) main_.EditButton(ids_.firstRecord + i);
-      if (code == BN_SETFOCUS) main_.MarkFocus(ids_.labels[i], true);
-      if (code == BN_KILLFOCUS) main_.MarkFocus(ids_.labels[i], false);
+      if (code == BN_SETFOCUS || code == BN_KILLFOCUS) main_.MarkFocus(ids_.labels[i], code == BN_SETFOCUS);
       return true;
     }
     if (id == ids_.edits[i] && code == EN_UPDATE) {
-      if (!filling_) {
-        const std::wstring text = ItemText(id);
-        main_.Model().live.buttons[ids_.firstRecord + i].name = std::u16string(text.begin(), text.end());
-      }
+      if (!filling_) main_.LiveUserData().buttons[ids_.firstRecord + i].name = Utf16(ItemText(id));
       return true;
     }
   }
@@ -101,35 +114,34 @@ bool ButtonTabPage::OnCommand(int id, int code, HWND control) {
     main_.ChangePattern(ids_.page);
     return true;
   }
-  if (code != BN_CLICKED) return false;
+  return false;
+}
+
+bool ButtonTabPage::OnButtonClicked(int id) {
   if (id == ids_.manager) {
     main_.RunSettingManager();
   } else if (id == ids_.wizard) {
     main_.RunWizard(ids_.page);
   } else if (id == ids_.defaults) {
     main_.RestoreDefaults(ids_.page);
-  } else if (id == IDOK) {
-    main_.PageOk();
-  } else if (id == IDCANCEL) {
-    main_.PageClose();
   } else {
     return false;
   }
-  (void)control;
   return true;
+}
+
+INT_PTR ButtonTabPage::LabelColour(HDC dc, HWND label) const {
+  const bool marked = main_.IsMarked(GetDlgCtrlID(label));
+  SetTextColor(dc, marked ? RGB(255, 0, 0) : RGB(0, 0, 0));
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 bool ButtonTabPage::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
   switch (msg) {
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(w);
-      const int id = GetDlgCtrlID(reinterpret_cast<HWND>(l));
-      const bool marked = main_.ButtonHasFocus() && id == main_.FocusedLabel();
-      SetTextColor(dc, marked ? RGB(255, 0, 0) : RGB(0, 0, 0));
-      SetBkMode(dc, TRANSPARENT);
-      result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_CTLCOLORSTATIC:
+      result = LabelColour(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
       return true;
-    }
     case WM_ACTIVATEAPP:
       main_.SetAppActive(w != FALSE);
       return false;
@@ -150,22 +162,16 @@ bool ButtonTabPage::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
 }
 
 void ButtonTabPage::PlaceFirstFocus() {
-  const std::u16string line = main_.CommandLineSwitch();
-  const int layout = main_.TabLayout();
-  bool contents = false;
-  if (ids_.page == kDesktopPage) {
-    contents = ((layout == -1 || layout == 1) && (line == u"/k" || line == u"/t:0")) || (layout == 1 && line == u"/t:1");
-  } else {
-    contents = (layout == 0 && (line == u"/k" || line == u"/t:0")) || ((layout == 0 || layout == -1) && line == u"/t:1");
-    if (contents) main_.SelectTab(layout == 0 ? 0 : 1);
-  }
-  if (!contents || activations_ > 1) {
-    SetFocus(main_.Item(IDC_MAIN_TAB));
+  const FirstFocus focus =
+      DecideButtonPageFirstFocus(ids_.page, activations_, main_.CommandLineText(), main_.Layout());
+  if (focus.selectTab >= 0) main_.ShowTab(focus.selectTab);
+  if (!focus.onPage) {
+    main_.FocusTabControl();
     return;
   }
-  if (main_.Model().machine.hidePatternControls) {
-    SendDlgItemMessageW(main_.Hwnd(), IDC_MAIN_OK, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    SendItem(ids_.defaults, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  if (main_.Machine().hidePatternControls) {
+    main_.TakeDefaultLookFromOk();
+    ButtonItem(ids_.defaults).SetDefaultLook(true);
     SetFocus(Item(ids_.defaults));
   } else {
     SetFocus(Item(ids_.pattern));

@@ -5,16 +5,16 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "mainwnd/CRoundButton_win32.h"
+#include "mainwnd/MainServices.h"
 #include "ui/Dialog_win32.h"
 
 namespace tapstart {
 
-class CfrmMain;
-
 struct ButtonPageIds {
-  int page;              // kDesktopPage or kNotebookPage
+  PageIndex page;        // kDesktopPage or kNotebookPage
   UINT templateId;
   int firstRecord;       // record of position 0
   int positions;         // 5 or 3
@@ -24,7 +24,7 @@ struct ButtonPageIds {
 
 class ButtonTabPage : public Dialog {
  public:
-  ButtonTabPage(CfrmMain& main, const ButtonPageIds& ids);
+  ButtonTabPage(MainServices& main, const ButtonPageIds& ids);
 
   const ButtonPageIds& Ids() const { return ids_; }
   CRoundButton& Button(int position) { return buttons_[position]; }
@@ -34,18 +34,27 @@ class ButtonTabPage : public Dialog {
   void ShowName(int position, const std::u16string& name);
   // Hides and disables a position's label, round button and name edit.
   void HidePosition(int position);
-  // First-paint focus: the main window sends this when the page is shown.
+  // Hides and disables the pattern label, the pattern list and the Setting Manager button.
+  void HidePatternControls();
+  // The default-button look off the page's push buttons.
+  void ClearDefaultLook();
+  // Focus to a control of the page and its click, as its access key does.
+  void RunCommand(int id);
   int Activations() const { return activations_; }
 
  protected:
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnButtonClicked(int id) override;
+  void OnOK() override { main_.PageOk(); }
+  void OnCancel() override { main_.PageClose(); }
   bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
 
  private:
   void PlaceFirstFocus();
+  INT_PTR LabelColour(HDC dc, HWND label) const;
 
-  CfrmMain& main_;
+  MainServices& main_;
   ButtonPageIds ids_;
   std::array<CRoundButton, 5> buttons_;
   bool filling_ = false;
@@ -56,13 +65,13 @@ class ButtonTabPage : public Dialog {
 // The desktop keyboard's buttons, records 0 to 4.
 class CtabMainDTTab : public ButtonTabPage {
  public:
-  explicit CtabMainDTTab(CfrmMain& main);
+  explicit CtabMainDTTab(MainServices& main);
 };
 
 // The notebook's buttons, records 5 to 7.
 class CtabMainNTTab : public ButtonTabPage {
  public:
-  explicit CtabMainNTTab(CfrmMain& main);
+  explicit CtabMainNTTab(MainServices& main);
 };
 
 }  // namespace tapstart

@@ -3,20 +3,16 @@
 
 #include <commctrl.h>
 
+#include "ui/Controls_win32.h"
+
 namespace tapstart {
 
 bool CMainTabCtrl::CreatePages(const PageFactory& factory, const std::wstring& face) {
   if (tab_ == nullptr || !pageTable_.empty()) return false;
   HWND parent = GetParent(tab_);
   bool complete = true;
-  for (int i = 0; i < kPages; ++i) {
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    wchar_t empty[] = L"";
-    item.pszText = empty;
-    if (SendMessageW(tab_, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)) < 0)
-      complete = false;
-  }
+  for (int i = 0; i < kPages; ++i)
+    if (!TabControl(tab_).Insert(i, L"")) complete = false;
   // The table stays aligned with the tabs: a page that could not be made is a null entry.
   for (int i = 0; i < kPages; ++i) {
     pages_[i] = factory ? factory(i, templateIds_[i]) : nullptr;
@@ -28,15 +24,13 @@ bool CMainTabCtrl::CreatePages(const PageFactory& factory, const std::wstring& f
 
 void CMainTabCtrl::ShowCurrentPage() {
   if (tab_ == nullptr) return;
-  const int selected = static_cast<int>(SendMessageW(tab_, TCM_GETCURSEL, 0, 0));
+  const int selected = TabControl(tab_).Selected();
   if (selected < 0 || selected >= PageCount()) return;
   Dialog* selectedPage = pageTable_[static_cast<size_t>(selected)];
   HWND shown = selectedPage != nullptr ? selectedPage->Hwnd() : nullptr;
   if (shown != nullptr) ShowWindow(shown, SW_HIDE);
 
-  RECT area{};
-  GetClientRect(tab_, &area);
-  SendMessageW(tab_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  RECT area = TabControl(tab_).DisplayArea();
   RECT place{};
   GetWindowRect(tab_, &place);
   MapWindowPoints(nullptr, GetParent(tab_), reinterpret_cast<POINT*>(&place), 2);
@@ -70,7 +64,7 @@ bool CMainTabCtrl::RemovePage(int index) {
   if (index < 0 || index >= PageCount()) return false;
   Dialog* page = pageTable_[static_cast<size_t>(index)];
   if (page != nullptr && page->Hwnd() != nullptr) ShowWindow(page->Hwnd(), SW_HIDE);
-  if (tab_ != nullptr) SendMessageW(tab_, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  if (tab_ != nullptr) TabControl(tab_).Delete(index);
   pageTable_.erase(pageTable_.begin() + index);
   return true;
 }

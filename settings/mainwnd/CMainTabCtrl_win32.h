@@ -13,6 +13,9 @@
 
 namespace tapstart {
 
+// Sent by the main window to a page it has just shown (WM_USER + 0x64): the page's next paint places the focus.
+inline constexpr UINT kMsgPageShown = WM_USER + 0x64;
+
 class CMainTabCtrl {
  public:
   // Makes the page object of page kind 0 (desktop buttons), 1 (notebook buttons) or 2 (on-screen display)

@@ -12,21 +12,6 @@ namespace {
 
 constexpr UINT_PTR kButtonSubclass = 1;
 
-// Saves a device context's state (clipping above all) for one scope.
-class ScopedSaveDC {
- public:
-  explicit ScopedSaveDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  ScopedSaveDC(const ScopedSaveDC&) = delete;
-  ScopedSaveDC& operator=(const ScopedSaveDC&) = delete;
-  ~ScopedSaveDC() {
-    if (saved_ != 0) RestoreDC(dc_, saved_);
-  }
-
- private:
-  HDC dc_;
-  int saved_;
-};
-
 // Where the client area's top-left corner lies in window coordinates (non-zero only with a border).
 POINT ClientOriginInWindow(HWND hwnd) {
   RECT window{};

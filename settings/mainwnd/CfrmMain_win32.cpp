@@ -6,7 +6,6 @@
 #include <shellapi.h>
 #include <stdlib.h>
 
-#include "app/CStdModule_win32.h"
 #include "app/Helpers.h"
 #include "app/Helpers_win32.h"
 #include "mainwnd/ButtonImage.h"
@@ -14,54 +13,44 @@
 #include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/FontList_win32.h"
 #include "manager/CfrmManager_win32.h"
-#include "res/osd_ids.h"
 #include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
 #include "ui/SystemLibrary_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart {
 namespace {
 
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
-std::wstring W(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
+// Three fixed-width tabs of 199 by 19 pixels; a caption longer than 28 bytes in the ANSI code page is cut.
+constexpr int kTabWidth = 199;
+constexpr int kTabHeight = 19;
+constexpr size_t kTabCaptionBytes = 28;
+
+constexpr int kBottomRow[] = {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP};
 
 std::vector<std::u16string> ProcessArguments() {
   std::vector<std::u16string> args;
   // The runtime has split the command line already when the program has a wide entry point; a test program
   // with a narrow one asks the shell.
   if (__wargv != nullptr) {
-    for (int i = 1; i < __argc; ++i) args.push_back(U16(__wargv[i]));
+    for (int i = 1; i < __argc; ++i) args.push_back(Utf16(__wargv[i]));
     return args;
   }
-  const auto split =
-      SystemFunction<LPWSTR*(WINAPI*)(LPCWSTR, int*)>(L"shell32.dll", "CommandLineToArgvW");
+  const auto split = SystemFunction<LPWSTR*(WINAPI*)(LPCWSTR, int*)>(L"shell32.dll", "CommandLineToArgvW");
   int argc = 0;
   LPWSTR* argv = split != nullptr ? split(GetCommandLineW(), &argc) : nullptr;
   if (argv == nullptr) return args;
-  for (int i = 1; i < argc; ++i) args.push_back(U16(argv[i]));
+  for (int i = 1; i < argc; ++i) args.push_back(Utf16(argv[i]));
   LocalFree(argv);
   return args;
-}
-
-std::wstring ModulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  const DWORD n = GetModuleFileNameW(nullptr, path.data(), MAX_PATH);
-  path.resize(n < MAX_PATH ? n : MAX_PATH);
-  return path;
-}
-
-size_t AnsiByteCount(std::u16string_view text) {
-  const std::wstring w = W(text);
-  const int n = WideCharToMultiByte(CP_ACP, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-  return n > 0 ? static_cast<size_t>(n) : 0;
 }
 
 // The real window system behind the handler's notification.
 class WindowLink final : public HandlerLink {
  public:
   uintptr_t Find(std::u16string_view cls) override {
-    return reinterpret_cast<uintptr_t>(FindWindowW(W(cls).c_str(), nullptr));
+    return reinterpret_cast<uintptr_t>(FindWindowW(Wide(cls).c_str(), nullptr));
   }
   void Post(uintptr_t w, uint32_t msg, uintptr_t wp, intptr_t lp) override {
     PostMessageW(reinterpret_cast<HWND>(w), msg, wp, lp);
@@ -85,50 +74,43 @@ LRESULT CALLBACK MessageFilter(int code, WPARAM w, LPARAM l) {
   return CallNextHookEx(nullptr, code, w, l);
 }
 
-Font MakeFont(int height, const std::wstring& face) {
-  LOGFONTW lf{};
-  lf.lfHeight = height;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-  return Font(CreateFontIndirectW(&lf));
+ScreenRect WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left, r.top, r.right, r.bottom};
 }
 
 }  // namespace
 
-CfrmMain::CfrmMain(CStdModule& app) : Dialog(IDD_MAIN), app_(app), model_(app.Store) {
+CfrmMain::CfrmMain(ProcessValues& process) : Dialog(IDD_MAIN), process_(process), model_(process.Store) {
   Arguments = ProcessArguments();
   Link = &g_windowLink;
-  Ask = [](HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
-    return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
-  };
 }
 
 CfrmMain::~CfrmMain() {
   // The window goes first, while the pages and the data they reach still exist.
   if (Hwnd() != nullptr && !IsModal()) DestroyWindow(Hwnd());
   if (g_filterTarget == this) g_filterTarget = nullptr;
-  if (filterHook_ != nullptr) UnhookWindowsHookEx(filterHook_);
 }
 
 void CfrmMain::Run() {
-  filterHook_ = SetWindowsHookExW(WH_MSGFILTER, MessageFilter, nullptr, GetCurrentThreadId());
+  filterHook_.Reset(SetWindowsHookExW(WH_MSGFILTER, MessageFilter, nullptr, GetCurrentThreadId()));
   g_filterTarget = this;
   RunModal(nullptr, LoadStr(IDS_UI_FACE), 9);
   g_filterTarget = nullptr;
-  if (filterHook_ != nullptr) UnhookWindowsHookEx(filterHook_);
-  filterHook_ = nullptr;
+  filterHook_.Reset();
 }
 
 bool CfrmMain::CheckStartup() {
   const StartRequest request = ParseStartSwitch(JoinArguments(Arguments));
   commandLineText_ = request.commandLineText;
-  app_.Store.useIniFile = ReadUseIniFile(app_.Store);
-  const std::u16string keyboard = ReadKeyboardType(app_.Store);
+  process_.Store.useIniFile = ReadUseIniFile(process_.Store);
+  const std::u16string keyboard = ReadKeyboardType(process_.Store);
   keyboardBits_ = DecimalValue(keyboard);
   InitialTab = -1;
 
-  const std::u16string eventName = StartupEventName(U16(ModulePath()));
-  app_.StartupEvent.Reset(CreateEventW(nullptr, FALSE, FALSE, W(eventName).c_str()));
+  const std::u16string eventName = StartupEventName(Utf16(ProgramPath().substr(0, MAX_PATH)));
+  process_.StartupEvent.Reset(CreateEventW(nullptr, FALSE, FALSE, Wide(eventName).c_str()));
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
     if (HWND first = FindWindowW(kMainWindowClass, LoadStr(IDS_TITLE).c_str())) {
       HWND popup = GetLastActivePopup(first);
@@ -139,21 +121,14 @@ bool CfrmMain::CheckStartup() {
   if (!HasLaunchButtons(keyboard)) return false;
   if (!request.accepted) return false;
   InitialTab = request.initialTab;
-  app_.WizardOnly = request.wizardOnly;
+  process_.WizardOnly = request.wizardOnly;
   WizardButton = request.wizardButton;
   PressAfterWizard = request.pressAfterWizard;
   return true;
 }
 
-std::u16string CfrmMain::CommandLineSwitch() const { return AsciiLower(commandLineText_); }
-
-BOOL CfrmMain::OnInitDialog() {
-  hovered_ = -1;
-  dialogOpen_ = false;
-  tabs_.Attach(Item(IDC_MAIN_TAB));
-  model_.machine = ReadMachineSettings(app_.Store);
-  const std::wstring face = LoadStr(IDS_UI_FACE);
-  const bool created = tabs_.CreatePages(
+bool CfrmMain::CreatePages(const std::wstring& face) {
+  return tabs_.CreatePages(
       [this](int page, UINT) -> std::unique_ptr<Dialog> {
         if (page == kDesktopPage) {
           auto p = std::make_unique<CtabMainDTTab>(*this);
@@ -170,44 +145,59 @@ BOOL CfrmMain::OnInitDialog() {
         return p;
       },
       face);
+}
+
+BOOL CfrmMain::OnInitDialog() {
+  hovered_ = -1;
+  dialogOpen_ = false;
+  tabs_.Attach(Item(IDC_MAIN_TAB));
+  model_.machine = ReadMachineSettings(process_.Store);
+  const std::wstring face = LoadStr(IDS_UI_FACE);
+  const bool created = CreatePages(face);
   EnableItem(IDC_MAIN_APPLY, true);
 
   if (!created || !CheckStartup()) {
     // Ended inside initialisation, the dialog is never shown: the process ends quietly with exit code 0.
     refused_ = true;
-    app_.StartupEvent.Reset();
+    process_.StartupEvent.Reset();
     End(0);
     return TRUE;
   }
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN))));
+  SetBigIcon(IDI_MAIN);
   SetCaptions();
   SetFonts();
   const std::vector<std::u16string> fonts = onScreen_->FillFontList();
-  model_.Load(U16(face), fonts);
+  model_.Load(Utf16(face), fonts);
   FillPatternList();
   ShowUserData();
   onScreen_->ShowSettings();
   SetupTabsForKeyboard();
   ApplyDispSetting();
   tabs_.ShowCurrentPage();
-  if (ButtonTabPage* page = ButtonPage(SelectedPageIndex())) PostMessageW(page->Hwnd(), kMsgPageShown, 0, 0);
-  if (SelectedPageIndex() == kOnScreenPage) PostMessageW(onScreen_->Hwnd(), kMsgPageShown, 0, 0);
+  PostPageShown();
   appActive_ = true;
   return TRUE;
 }
 
-// Three fixed-width tabs of 199 pixels need a tab control that wide in every language's dialog units: a
-// narrower one is widened with its dialog, and the bottom row keeps to the right edge.
+// Tells the page of the selected tab that it was shown; its next paint places the focus.
+void CfrmMain::PostPageShown() {
+  const PageIndex page = SelectedPage();
+  if (page == kNoPage) return;
+  Dialog* target = page == kOnScreenPage ? static_cast<Dialog*>(onScreen_) : ButtonPage(page);
+  PostMessageW(target->Hwnd(), kMsgPageShown, 0, 0);
+}
+
+// Three fixed-width tabs need a tab control that wide in every language's dialog units: a narrower one is
+// widened with its dialog, and the bottom row keeps to the right edge.
 void CfrmMain::FitTabsToWidth() {
   HWND tab = Item(IDC_MAIN_TAB);
   RECT r;
   GetWindowRect(tab, &r);
-  const int needed = 3 * 199 + 8;
+  const int needed = 3 * kTabWidth + 8;
   const int delta = needed - (r.right - r.left);
   if (delta <= 0) return;
   SetWindowPos(tab, nullptr, 0, 0, r.right - r.left + delta, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
-  for (int id : {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}) {
+  for (int id : kBottomRow) {
     RECT b;
     GetWindowRect(Item(id), &b);
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&b), 2);
@@ -220,133 +210,139 @@ void CfrmMain::FitTabsToWidth() {
 
 void CfrmMain::SetCaptions() {
   SetWindowTextW(hwnd_, LoadStr(IDS_TITLE).c_str());
-  SendItem(IDC_MAIN_TAB, TCM_SETITEMSIZE, 0, MAKELPARAM(199, 19));
-  FitTabsToWidth();
-  for (int i = 0; i < 3; ++i) {
-    std::u16string caption = U16(LoadStr(i < 2 ? 3010 : 3011));
-    if (i < 2) {
-      const std::u16string over = app_.Store.GetRegString(Hive::LocalMachine, std::u16string(kUtlSettingKey) + u"\\TabName",
-                                                          u"Tab" + DecimalText(i), u"");
-      if (!over.empty()) caption = over;
-    }
-    std::wstring text = W(CutToAnsiBytes(caption, 28, AnsiByteCount));
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text.data();
-    SendItem(IDC_MAIN_TAB, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
-  }
-  const std::u16string buttonNames = std::u16string(kUtlSettingKey) + u"\\ButtonName";
+  SetTabCaptions();
   for (ButtonTabPage* page : {desktop_, notebook_}) {
     const ButtonPageIds& ids = page->Ids();
-    page->SetItemText(ids.group, LoadStr(3017));
-    page->SetItemText(ids.patternLabel, LoadStr(3012));
-    page->SetItemText(ids.manager, LoadStr(3013));
-    page->SetItemText(ids.wizard, LoadStr(3015));
-    page->SetItemText(ids.defaults, LoadStr(3014));
-    for (int i = 0; i < ids.positions; ++i) {
-      std::wstring label = LoadStr(3016) + std::to_wstring(i + 1);
-      if (page == notebook_ && model_.machine.qstart == 1 && i < 2) label = LoadStr(3275) + std::to_wstring(i + 1);
-      const std::u16string over =
-          app_.Store.GetRegString(Hive::LocalMachine, buttonNames, u"AppKey" + DecimalText(ids.firstRecord + i + 1), u"");
-      if (!over.empty()) label = W(over);
-      page->SetItemText(ids.labels[i], label);
-    }
+    ApplyCaptions(page->Hwnd(), {{ids.group, IDS_BUTTON_GROUP},
+                                 {ids.patternLabel, IDS_PATTERN_LABEL},
+                                 {ids.manager, IDS_SETTING_MANAGER},
+                                 {ids.wizard, IDS_WIZARD},
+                                 {ids.defaults, IDS_DEFAULT}});
+    SetButtonLabels(*page);
   }
-  SetItemText(IDC_MAIN_OK, LoadStr(3020));
-  SetItemText(IDCANCEL, LoadStr(3021));
-  SetItemText(IDC_MAIN_APPLY, LoadStr(3022));
-  SetItemText(IDC_MAIN_HELP, LoadStr(3023));
+  ApplyCaptions(hwnd_, {{IDC_MAIN_OK, IDS_OK}, {IDCANCEL, IDS_CANCEL}, {IDC_MAIN_APPLY, IDS_APPLY}, {IDC_MAIN_HELP, IDS_HELP}});
   onScreen_->SetCaptions();
+}
+
+void CfrmMain::SetTabCaptions() {
+  const TabControl tab = TabItem(IDC_MAIN_TAB);
+  tab.SetItemSize(kTabWidth, kTabHeight);
+  FitTabsToWidth();
+  for (int i = 0; i < 3; ++i) {
+    std::u16string caption = Utf16(LoadStr(i < 2 ? IDS_TAB_BUTTONS : IDS_TAB_ONSCREEN));
+    if (i < 2) {
+      const std::u16string over = process_.Store.GetRegString(
+          Hive::LocalMachine, std::u16string(kUtlSettingKey) + u"\\TabName", u"Tab" + DecimalText(i), u"");
+      if (!over.empty()) caption = over;
+    }
+    tab.SetText(i, Wide(CutToAnsiBytes(caption, kTabCaptionBytes, AnsiByteCount)));
+  }
+}
+
+// "Button n", or "Fn + n" for the first two notebook buttons with QSTART 1; a machine's ButtonName wins.
+void CfrmMain::SetButtonLabels(ButtonTabPage& page) {
+  const ButtonPageIds& ids = page.Ids();
+  const std::u16string buttonNames = std::u16string(kUtlSettingKey) + u"\\ButtonName";
+  for (int i = 0; i < ids.positions; ++i) {
+    const bool fn = &page == notebook_ && model_.machine.qstart == 1 && i < 2;
+    std::wstring label = LoadStr(fn ? IDS_FN_PREFIX : IDS_BUTTON_PREFIX) + std::to_wstring(i + 1);
+    const std::u16string over = process_.Store.GetRegString(Hive::LocalMachine, buttonNames,
+                                                            u"AppKey" + DecimalText(ids.firstRecord + i + 1), u"");
+    if (!over.empty()) label = Wide(over);
+    page.SetItemText(ids.labels[i], label);
+  }
 }
 
 void CfrmMain::SetFonts() {
   const std::wstring face = LoadStr(IDS_UI_FACE);
-  uiFont_ = MakeFont(LoadRcInt(IDR_HEIGHT_UI, 14), face);
-  largeFont_ = MakeFont(LoadRcInt(IDR_HEIGHT_LARGE, 16), face);
+  uiFont_ = MakeFont(face, LoadRcInt(IDR_HEIGHT_UI, 14));
+  largeFont_ = MakeFont(face, LoadRcInt(IDR_HEIGHT_LARGE, 16));
   // Before the window is first shown nothing needs repainting, and under Wine every redraw request costs.
   const BOOL redraw = IsWindowVisible(hwnd_);
-  const auto setFont = [redraw](HWND w, HFONT f) { SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(f), redraw); };
-  setFont(Item(IDC_MAIN_TAB), uiFont_.Get());
+  SetItemFonts(hwnd_, {IDC_MAIN_TAB}, uiFont_.Get());
   for (ButtonTabPage* page : {desktop_, notebook_}) {
     const ButtonPageIds& ids = page->Ids();
-    for (int id : {ids.group, ids.patternLabel, ids.manager, ids.wizard, ids.defaults}) setFont(page->Item(id), uiFont_.Get());
-    for (int i = 0; i < ids.positions; ++i) {
-      setFont(page->Item(ids.labels[i]), uiFont_.Get());
-      setFont(page->Item(ids.edits[i]), uiFont_.Get());
-    }
-    setFont(page->Item(ids.pattern), largeFont_.Get());
+    SetItemFonts(page->Hwnd(), {ids.group, ids.patternLabel, ids.manager, ids.wizard, ids.defaults}, uiFont_.Get());
+    for (int i = 0; i < ids.positions; ++i) SetItemFonts(page->Hwnd(), {ids.labels[i], ids.edits[i]}, uiFont_.Get());
+    SetItemFonts(page->Hwnd(), {ids.pattern}, largeFont_.Get());
   }
   onScreen_->ApplyFonts(uiFont_.Get(), largeFont_.Get(), redraw);
-  for (int id : {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}) setFont(Item(id), uiFont_.Get());
+  SetItemFonts(hwnd_, {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}, uiFont_.Get());
 }
 
 void CfrmMain::SetupTabsForKeyboard() {
-  plan_ = PlanTabs(keyboardBits_, model_.machine, InitialTab, model_.defaults);
-  for (int index : plan_.removeTabs) {
-    if (TabCtrl_GetCurSel(Item(IDC_MAIN_TAB)) == index) TabCtrl_SetCurSel(Item(IDC_MAIN_TAB), index == 0 ? 1 : 0);
-    (void)tabs_.RemovePage(index);
+  model_.PlanTabs(keyboardBits_, InitialTab);
+  const TabPlan& plan = model_.plan;
+  const TabControl tab = TabItem(IDC_MAIN_TAB);
+  for (int index : plan.removeTabs) {
+    if (tab.Selected() == index) tab.Select(index == 0 ? 1 : 0);
+    (void)tabs_.RemovePage(index);  // the plan only names tabs that are there
   }
-  TabCtrl_SetCurSel(Item(IDC_MAIN_TAB), plan_.selectTab);
-  if (plan_.layout != 1 && plan_.layout != -2)
-    for (int pos = 2; pos >= plan_.notebookShown; --pos) notebook_->HidePosition(pos);
-  if (plan_.desktopOverride)
-    for (int pos = 4; pos >= plan_.desktopCount; --pos) desktop_->HidePosition(pos);
-  if (plan_.namedKeys)
-    for (int i = 0; i < 5; ++i) desktop_->SetItemText(desktop_->Ids().labels[i], LoadStr(3130 + i));
+  tab.Select(plan.selectTab);
+  if (plan.layout.Has(kNotebookPage))
+    for (int pos = 2; pos >= plan.notebookShown; --pos) notebook_->HidePosition(pos);
+  if (plan.desktopOverride)
+    for (int pos = 4; pos >= plan.desktopCount; --pos) desktop_->HidePosition(pos);
+  if (plan.namedKeys)
+    for (UINT i = 0; i < 5; ++i) desktop_->SetItemText(desktop_->Ids().labels[i], LoadStr(IDS_KEY_MAIL + i));
 }
 
 void CfrmMain::ApplyDispSetting() {
   if (!model_.machine.hidePatternControls) return;
-  for (ButtonTabPage* page : {desktop_, notebook_})
-    for (int id : {page->Ids().patternLabel, page->Ids().pattern, page->Ids().manager}) {
-      page->ShowItem(id, false);
-      page->EnableItem(id, false);
-    }
+  for (ButtonTabPage* page : {desktop_, notebook_}) page->HidePatternControls();
 }
 
-ButtonTabPage* CfrmMain::ButtonPage(int page) const {
+ButtonTabPage* CfrmMain::ButtonPage(PageIndex page) const {
   if (page == kDesktopPage) return desktop_;
   if (page == kNotebookPage) return notebook_;
   return nullptr;
 }
 
-int CfrmMain::SelectedPageIndex() const {
-  const int sel = TabCtrl_GetCurSel(Item(IDC_MAIN_TAB));
-  switch (plan_.layout) {
-    case 0:
-      return sel + 1;
-    case 1:
-      return sel == 1 ? kOnScreenPage : sel;
-    case -2:
-      return kOnScreenPage;
+// The button pages that show the live data: a page whose tab was taken away for the other button tab is left
+// alone; with the on-screen tab alone both stay filled, as when every tab is there.
+std::vector<ButtonTabPage*> CfrmMain::FilledButtonPages() const {
+  switch (model_.plan.layout.kind()) {
+    case TabLayout::kNoDesktopTab:
+      return {notebook_};
+    case TabLayout::kNoNotebookTab:
+      return {desktop_};
     default:
-      return sel;
+      return {desktop_, notebook_};
   }
 }
 
-void CfrmMain::SelectTab(int index) {
-  TabCtrl_SetCurSel(Item(IDC_MAIN_TAB), index);
+ButtonTabPage* CfrmMain::PageOfRecord(int record, int& position) const {
+  ButtonTabPage* page = record < 5 ? desktop_ : notebook_;
+  position = record < 5 ? record : record - 5;
+  return page != nullptr && position < page->Ids().positions ? page : nullptr;
+}
+
+PageIndex CfrmMain::SelectedPage() const { return model_.plan.layout.PageAt(TabItem(IDC_MAIN_TAB).Selected()); }
+
+void CfrmMain::ShowTab(int index) {
+  const TabControl tab = TabItem(IDC_MAIN_TAB);
+  if (tab.Selected() == index) return;
+  tab.Select(index);
   tabs_.ShowCurrentPage();
 }
 
+void CfrmMain::FocusTabControl() { SetFocus(Item(IDC_MAIN_TAB)); }
+
+void CfrmMain::TakeDefaultLookFromOk() { ButtonItem(IDC_MAIN_OK).SetDefaultLook(false); }
+
 void CfrmMain::FillPatternList() {
   const std::vector<std::u16string> names = model_.PatternNames();
-  for (ButtonTabPage* page : {desktop_, notebook_}) {
-    if ((plan_.layout == 0 && page == desktop_) || (plan_.layout == 1 && page == notebook_)) continue;
-    HWND combo = page->Item(page->Ids().pattern);
-    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    for (size_t n = 0; n < names.size(); ++n)
-      SendMessageW(combo, CB_INSERTSTRING, n, reinterpret_cast<LPARAM>(W(names[n]).c_str()));
-    SendMessageW(combo, CB_SETCURSEL, model_.currUser - 1, 0);
-    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(combo, nullptr, TRUE);
+  std::vector<std::wstring> items;
+  for (const std::u16string& name : names) items.push_back(Wide(name));
+  for (ButtonTabPage* page : FilledButtonPages()) {
+    const ComboBox combo = page->ComboItem(page->Ids().pattern);
+    combo.Fill(items);
+    combo.Select(model_.currUser - 1);
   }
 }
 
 void CfrmMain::ShowUserData() {
-  for (ButtonTabPage* page : {desktop_, notebook_}) {
-    if ((plan_.layout == 0 && page == desktop_) || (plan_.layout == 1 && page == notebook_)) continue;
+  for (ButtonTabPage* page : FilledButtonPages()) {
     const ButtonPageIds& ids = page->Ids();
     for (int i = 0; i < ids.positions; ++i) {
       page->ShowName(i, model_.live.buttons[ids.firstRecord + i].name);
@@ -364,23 +360,23 @@ void CfrmMain::SetButtonImage(int record, int state) {
     rec.code = u"M";
     model_.saved.buttons[record].code = u"M";
   }
-  ButtonTabPage* page = record < 5 ? desktop_ : notebook_;
-  const int pos = record < 5 ? record : record - 5;
-  if (page != nullptr && pos < page->Ids().positions) page->Button(pos).SetBitmapId(picture.bitmapId);
+  int pos = 0;
+  if (ButtonTabPage* page = PageOfRecord(record, pos)) page->Button(pos).SetBitmapId(picture.bitmapId);
 }
 
 void CfrmMain::SetHoverImage(int state) {
   if (hovered_ < 0) return;
   SetButtonImage(hovered_, state);
-  if (state == kPictureHovered) {
-    ButtonTabPage* page = hovered_ < 5 ? desktop_ : notebook_;
-    TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, page->Button(hovered_ < 5 ? hovered_ : hovered_ - 5).Hwnd(), 0};
+  int pos = 0;
+  ButtonTabPage* page = PageOfRecord(hovered_, pos);
+  if (state == kPictureHovered && page != nullptr) {
+    TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, page->Button(pos).Hwnd(), 0};
     TrackMouseEvent(&t);
   }
 }
 
 void CfrmMain::MarkFocus(int labelId, bool focused) {
-  ButtonTabPage* page = SelectedPageIndex() == kNotebookPage ? notebook_ : desktop_;
+  ButtonTabPage* page = SelectedPage() == kNotebookPage ? notebook_ : desktop_;
   if (focused) {
     buttonHasFocus_ = true;
     focusedLabel_ = labelId;
@@ -397,11 +393,8 @@ void CfrmMain::EditButton(int record) {
   const int b = record + 1;
   // In the Japanese interface the maker's own set-up program may take such a button over: it is started and
   // this program ends. When it cannot be started nothing further happens.
-  if (app_.UiLanguage == 1041 && IsOwnSetupButton(app_.Store, b)) {
-    if (LaunchOwnSetup(b)) {
-      app_.StartupEvent.Reset();
-      ExitProcess(0);
-    }
+  if (process_.UiLanguage == 1041 && IsOwnSetupButton(process_.Store, b)) {
+    if (LaunchOwnSetup(b)) process_.EndProcess();
     return;
   }
 }
@@ -409,7 +402,7 @@ void CfrmMain::EditButton(int record) {
 void CfrmMain::Notify() { NotifyButtonHandler(*Link); }
 
 bool CfrmMain::AskToSave(int& answer) {
-  answer = Ask(hwnd_, LoadStr(3110), LoadStr(3111), MB_YESNOCANCEL | MB_ICONQUESTION);
+  answer = Ask(hwnd_, LoadStr(IDS_SAVE_QUESTION), LoadStr(IDS_SAVE_CAPTION), MB_YESNOCANCEL | MB_ICONQUESTION);
   return answer == IDYES;
 }
 
@@ -446,50 +439,47 @@ void CfrmMain::cmdHelp_Click() {
     SetForegroundWindow(popup != nullptr ? popup : help);
     return;
   }
-  const std::wstring path = W(SplitAtLast(U16(ModulePath()), false, u"\\")) + L"\\pantik.chm";
+  const std::wstring path = ProgramFolder() + L"pantik.chm";
   const auto help = SystemFunction<HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR)>(L"hhctrl.ocx", "HtmlHelpW");
   if (help != nullptr) help(nullptr, path.c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
-void CfrmMain::ChangePattern(int page) {
-  ButtonTabPage* self = ButtonPage(page);
+void CfrmMain::ChangePattern(PageIndex pageIndex) {
+  ButtonTabPage* self = ButtonPage(pageIndex);
   if (self == nullptr) return;
-  const int s = static_cast<int>(self->SendItem(self->Ids().pattern, CB_GETCURSEL));
+  const int s = self->ComboItem(self->Ids().pattern).Selected();
   if (s < 0 || s + 1 == model_.currUser) return;
   // Only the buttons belong to a pattern: on-screen changes stay pending for Apply or OK.
   if (!IsUserDataEqual(model_.live, model_.saved, model_.machine.recordsInUse)) {
     int answer = 0;
     if (AskToSave(answer)) {
-      (void)app_.Store.SaveUserData(model_.currUser, model_.live);
+      (void)process_.Store.SaveUserData(model_.currUser, model_.live);
     } else if (answer != IDNO) {
-      self->SendItem(self->Ids().pattern, CB_SETCURSEL, model_.currUser - 1);
+      self->ComboItem(self->Ids().pattern).Select(model_.currUser - 1);
       return;
     }
   }
   model_.SwitchPattern(s + 1);
-  ButtonTabPage* other = self == desktop_ ? notebook_ : desktop_;
-  const bool otherRemoved = (other == desktop_ && plan_.layout == 0) || (other == notebook_ && plan_.layout == 1);
-  if (!otherRemoved) other->SendItem(other->Ids().pattern, CB_SETCURSEL, s);
+  for (ButtonTabPage* other : FilledButtonPages())
+    if (other != self) other->ComboItem(other->Ids().pattern).Select(s);
   ShowUserData();
   Notify();
   onScreen_->RefreshPreview();
 }
 
-void CfrmMain::RunWizard(int page) {
+void CfrmMain::RunWizard(PageIndex page) {
   // The set-up wizard is opened from here once it exists; until then the command changes nothing.
   (void)page;
 }
 
 void CfrmMain::RunSettingManager() {
   // The setting manager writes the store itself; the window then reads back the pattern numbers and names.
-  ShowSettingManager(hwnd_, app_.Store);
-  model_.currUser = app_.Store.ReadMainNumber(u"CurrUser");
-  model_.numUser = app_.Store.ReadMainNumber(u"NumUser");
-  model_.live.name = app_.Store.GetProfileText(u"USER" + DecimalText(model_.currUser), u"UserName", u"");
+  ShowSettingManager(hwnd_, process_.Store);
+  model_.ReloadAfterManager();
   FillPatternList();
 }
 
-void CfrmMain::RestoreDefaults(int page) {
+void CfrmMain::RestoreDefaults(PageIndex page) {
   if (page == kOnScreenPage) {
     model_.RestoreOnScreenDefaults();
     onScreen_->ShowSettings();
@@ -499,8 +489,7 @@ void CfrmMain::RestoreDefaults(int page) {
   ShowUserData();
 }
 
-bool CfrmMain::OnCommand(int id, int code, HWND) {
-  if (code != BN_CLICKED) return false;
+bool CfrmMain::OnButtonClicked(int id) {
   switch (id) {
     case IDC_MAIN_OK:
       cmdOK_Click();
@@ -518,11 +507,7 @@ bool CfrmMain::OnCommand(int id, int code, HWND) {
 
 bool CfrmMain::OnNotify(NMHDR* header, LRESULT& result) {
   if (!tabs_.OnNotify(*header, result)) return false;
-  if (header->code == TCN_SELCHANGE) {
-    const int page = SelectedPageIndex();
-    HWND target = page == kOnScreenPage ? onScreen_->Hwnd() : ButtonPage(page)->Hwnd();
-    PostMessageW(target, kMsgPageShown, 0, 0);
-  }
+  if (header->code == static_cast<UINT>(TCN_SELCHANGE)) PostPageShown();
   return true;
 }
 
@@ -540,150 +525,162 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
   return false;
 }
 
-void CfrmMain::OnDestroy() { app_.StartupEvent.Reset(); }
+void CfrmMain::OnDestroy() { process_.StartupEvent.Reset(); }
 
 void CfrmMain::ClearDefaultLook() {
-  for (ButtonTabPage* page : {desktop_, notebook_})
-    for (int id : {page->Ids().manager, page->Ids().wizard, page->Ids().defaults})
-      page->SendItem(id, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-  for (int id : {IDC_OSD_DEFAULT, IDC_OSD_SELECT}) onScreen_->SendItem(id, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-}
-
-void CfrmMain::RunPageCommand(ButtonTabPage& page, int id) {
-  SetFocus(page.Item(id));
-  SendMessageW(page.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(page.Item(id)));
+  for (ButtonTabPage* page : {desktop_, notebook_}) page->ClearDefaultLook();
+  onScreen_->ClearDefaultLook();
 }
 
 bool CfrmMain::PreTranslate(MSG& msg) {
-  const int pageIndex = SelectedPageIndex();
+  switch (msg.message) {
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+      OnHoverMessage(msg);
+      return false;
+    case WM_LBUTTONDOWN:
+      OnLeftButtonDown(msg);
+      return false;
+    case WM_RBUTTONUP:
+      return OnRightButtonUp(msg);
+    case WM_SYSKEYDOWN:
+      return OnAltKey(msg);
+    case WM_KEYDOWN:
+      return msg.wParam == VK_TAB && OnTabKey(msg);
+    default:
+      return false;
+  }
+}
+
+// Hover pictures, image mode 1 only: at most one button is hovered at a time.
+void CfrmMain::OnHoverMessage(const MSG& msg) {
+  if (model_.machine.imageMode != 1) return;
+  if (msg.message == WM_MOUSEMOVE && hovered_ < 0) {
+    ButtonTabPage* page = ButtonPage(SelectedPage());
+    const int pos = page != nullptr ? page->PositionOf(msg.hwnd) : -1;
+    if (pos >= 0) {
+      hovered_ = page->Ids().firstRecord + pos;
+      SetHoverImage(kPictureHovered);
+    }
+  } else if (msg.message == WM_MOUSELEAVE && hovered_ >= 0) {
+    // The leave may come after the keyboard has changed the page: the hovered button is restored all the same.
+    if (!dialogOpen_) SetButtonImage(hovered_, kPictureNormal);
+    hovered_ = -1;
+  }
+}
+
+// A press on the main window's own buttons or its tab control takes the default-button look off the pages.
+void CfrmMain::OnLeftButtonDown(const MSG& msg) {
+  if (GetParent(msg.hwnd) != hwnd_) return;
+  const int id = GetDlgCtrlID(msg.hwnd);
+  for (int own : {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP, IDC_MAIN_TAB})
+    if (id == own) ClearDefaultLook();
+}
+
+// A right-button release over a round button of the page shown gives it the focus and runs its click.
+bool CfrmMain::OnRightButtonUp(const MSG& msg) {
+  const PageIndex pageIndex = SelectedPage();
   ButtonTabPage* page = ButtonPage(pageIndex);
-
-  // Hover pictures, image mode 1 only.
-  if (model_.machine.imageMode == 1) {
-    if (msg.message == WM_MOUSEMOVE && hovered_ < 0 && page != nullptr) {
-      const int pos = page->PositionOf(msg.hwnd);
-      if (pos >= 0) {
-        hovered_ = page->Ids().firstRecord + pos;
-        SetHoverImage(kPictureHovered);
-      }
-    } else if (msg.message == WM_MOUSELEAVE && hovered_ >= 0) {
-      // The leave may come after the keyboard has changed the page: the hovered button is restored all the same.
-      if (!dialogOpen_) SetButtonImage(hovered_, kPictureNormal);
-      hovered_ = -1;
-    }
-  }
-
-  if (msg.message == WM_LBUTTONDOWN) {
-    const int id = GetDlgCtrlID(msg.hwnd);
-    if (GetParent(msg.hwnd) == hwnd_ &&
-        (id == IDC_MAIN_OK || id == IDCANCEL || id == IDC_MAIN_APPLY || id == IDC_MAIN_HELP || id == IDC_MAIN_TAB))
-      ClearDefaultLook();
-    return false;
-  }
-
-  if (msg.message == WM_RBUTTONUP && page != nullptr) {
-    POINT pt{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
-    ClientToScreen(msg.hwnd, &pt);
-    int shown = page == desktop_ ? model_.machine.desktopCount : plan_.notebookShown;
-    if (page == desktop_ && shown == 0) shown = model_.machine.desktopCount = 5;
-    if (page == notebook_ && shown == 0) shown = plan_.notebookShown = 2;
-    for (int pos = 0; pos < shown && pos < page->Ids().positions; ++pos) {
-      HWND b = page->Item(page->Ids().buttons[pos]);
-      RECT r;
-      GetWindowRect(b, &r);
-      bool hit = PtInRect(&r, pt) != FALSE;
-      if (hit && model_.machine.qstart == 0) {
-        const double cx = (r.left + r.right) / 2.0, cy = (r.top + r.bottom) / 2.0;
-        const double dx = pt.x - cx, dy = pt.y - cy, half = (r.right - r.left) / 2.0;
-        hit = dx * dx + dy * dy <= half * half;
-      }
-      if (hit) {
-        SetFocus(b);
-        EditButton(page->Ids().firstRecord + pos);
-        return true;
-      }
-    }
-    return false;
-  }
-
-  if (msg.message == WM_SYSKEYDOWN) {
-    const wchar_t key = static_cast<wchar_t>(msg.wParam);
-    if (key == L'H') {
-      ClearDefaultLook();
-      SetFocus(Item(IDC_MAIN_HELP));
-      cmdHelp_Click();
+  if (page == nullptr) return false;
+  POINT pt{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
+  ClientToScreen(msg.hwnd, &pt);
+  const int shown = model_.RightClickPositions(pageIndex);
+  for (int pos = 0; pos < shown && pos < page->Ids().positions; ++pos) {
+    HWND button = page->Item(page->Ids().buttons[pos]);
+    if (HitsRoundButton(WindowRect(button), pt.x, pt.y, model_.machine.qstart != 0)) {
+      SetFocus(button);
+      EditButton(page->Ids().firstRecord + pos);
       return true;
-    }
-    if (page != nullptr) {
-      const ButtonPageIds& ids = page->Ids();
-      switch (key) {
-        case L'N':
-          SetFocus(page->Item(ids.pattern));
-          return true;
-        case L'B':
-          SetFocus(page->Item(ids.buttons[0]));
-          return true;
-        case L'D':
-          RunPageCommand(*page, ids.defaults);
-          return true;
-        case L'W':
-          RunPageCommand(*page, ids.wizard);
-          return true;
-        case L'M':
-          if (IsWindowVisible(page->Item(ids.manager))) RunPageCommand(*page, ids.manager);
-          return true;
-        default:
-          return false;
-      }
-    }
-    if (pageIndex == kOnScreenPage) return onScreen_->HandleMnemonic(key);
-    return false;
-  }
-
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
-    const bool back = GetKeyState(VK_SHIFT) < 0;
-    const int id = GetDlgCtrlID(msg.hwnd);
-    const bool own = GetParent(msg.hwnd) == hwnd_;
-    if (!back && own && id == IDC_MAIN_HELP) {
-      SetFocus(Item(IDC_MAIN_TAB));
-      return true;
-    }
-    if (!back && msg.hwnd == Item(IDC_MAIN_TAB)) {
-      if (page != nullptr) {
-        if (model_.machine.hidePatternControls) {
-          SendItem(IDC_MAIN_OK, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-          page->SendItem(page->Ids().defaults, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-          SetFocus(page->Item(page->Ids().defaults));
-        } else {
-          SetFocus(page->Item(page->Ids().pattern));
-        }
-        return true;
-      }
-      if (pageIndex == kOnScreenPage) {
-        SetFocus(GetNextDlgTabItem(onScreen_->Hwnd(), nullptr, FALSE));
-        return true;
-      }
-    }
-    if (back && own && id == IDC_MAIN_OK) {
-      // The page's last button takes the focus and, with it, the default-button look from OK.
-      Dialog* target = nullptr;
-      int targetId = 0;
-      if (page != nullptr) {
-        target = page;
-        targetId = page->Ids().wizard;
-      } else if (pageIndex == kOnScreenPage) {
-        target = onScreen_;
-        targetId = IDC_OSD_SELECT;
-      }
-      if (target != nullptr) {
-        SendItem(IDC_MAIN_OK, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-        target->SendItem(targetId, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-        SetFocus(target->Item(targetId));
-        return true;
-      }
     }
   }
   return false;
+}
+
+bool CfrmMain::OnAltKey(const MSG& msg) {
+  const PageIndex pageIndex = SelectedPage();
+  ButtonTabPage* page = ButtonPage(pageIndex);
+  const bool managerShown = page != nullptr && IsWindowVisible(page->Item(page->Ids().manager));
+  const AltCommand command =
+      DecideAltKey(static_cast<uint32_t>(msg.wParam), pageIndex, managerShown, onScreen_->DisplayOn());
+  if (command == AltCommand::kNotMine) return false;
+  RunAltCommand(command, page);
+  return true;
+}
+
+void CfrmMain::RunAltCommand(AltCommand command, ButtonTabPage* page) {
+  if (command == AltCommand::kHelp) {
+    ClearDefaultLook();
+    SetFocus(Item(IDC_MAIN_HELP));
+    cmdHelp_Click();
+    return;
+  }
+  if (page == nullptr) {
+    onScreen_->RunAltCommand(command);
+    return;
+  }
+  const ButtonPageIds& ids = page->Ids();
+  switch (command) {
+    case AltCommand::kFocusPattern:
+      SetFocus(page->Item(ids.pattern));
+      break;
+    case AltCommand::kFocusButtons:
+      SetFocus(page->Item(ids.buttons[0]));
+      break;
+    case AltCommand::kRunDefault:
+      page->RunCommand(ids.defaults);
+      break;
+    case AltCommand::kRunWizard:
+      page->RunCommand(ids.wizard);
+      break;
+    case AltCommand::kRunManager:
+      page->RunCommand(ids.manager);
+      break;
+    default:
+      break;
+  }
+}
+
+FocusAt CfrmMain::WhereIsFocus(HWND focus) const {
+  if (focus == Item(IDC_MAIN_TAB)) return FocusAt::kTabControl;
+  if (GetParent(focus) != hwnd_) return FocusAt::kElsewhere;
+  const int id = GetDlgCtrlID(focus);
+  if (id == IDC_MAIN_OK) return FocusAt::kOk;
+  if (id == IDC_MAIN_HELP) return FocusAt::kHelp;
+  return FocusAt::kElsewhere;
+}
+
+// Tab and Shift+Tab between the page and the main window's own controls: the pages are child dialogs.
+bool CfrmMain::OnTabKey(const MSG& msg) {
+  const PageIndex pageIndex = SelectedPage();
+  const TabMove move = DecideTabMove(GetKeyState(VK_SHIFT) < 0, WhereIsFocus(msg.hwnd), pageIndex,
+                                     model_.machine.hidePatternControls);
+  ButtonTabPage* page = ButtonPage(pageIndex);
+  switch (move) {
+    case TabMove::kToTabControl:
+      FocusTabControl();
+      return true;
+    case TabMove::kToPattern:
+      SetFocus(page->Item(page->Ids().pattern));
+      return true;
+    case TabMove::kToDefaultWithLook:
+      TakeDefaultLookFromOk();
+      page->ButtonItem(page->Ids().defaults).SetDefaultLook(true);
+      SetFocus(page->Item(page->Ids().defaults));
+      return true;
+    case TabMove::kToFirstOnScreen:
+      SetFocus(GetNextDlgTabItem(onScreen_->Hwnd(), nullptr, FALSE));
+      return true;
+    case TabMove::kToLastButtonWithLook: {
+      Dialog& target = page != nullptr ? static_cast<Dialog&>(*page) : *onScreen_;
+      const int last = page != nullptr ? page->Ids().wizard : IDC_OSD_SELECT;
+      TakeDefaultLookFromOk();
+      target.ButtonItem(last).SetDefaultLook(true);
+      SetFocus(target.Item(last));
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 }  // namespace tapstart

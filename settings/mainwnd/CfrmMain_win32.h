@@ -3,12 +3,13 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/ProcessValues_win32.h"
 #include "app/StartupRules.h"
 #include "mainwnd/CMainTabCtrl_win32.h"
+#include "mainwnd/FocusRules.h"
 #include "mainwnd/MainModel.h"
 #include "mainwnd/MainServices.h"
 #include "ui/Dialog_win32.h"
@@ -16,13 +17,12 @@
 
 namespace tapstart {
 
-class CStdModule;
 class ButtonTabPage;
 class CtabMainOSDTab;
 
 class CfrmMain : public Dialog, public MainServices {
  public:
-  explicit CfrmMain(CStdModule& app);
+  explicit CfrmMain(ProcessValues& process);
   ~CfrmMain() override;
 
   // Runs the dialog modally; returns when it closes, or at once when the start-up check refuses.
@@ -33,7 +33,7 @@ class CfrmMain : public Dialog, public MainServices {
   // The arguments after the program's own; the process's command line unless a test sets them.
   std::vector<std::u16string> Arguments;
   // Questions to the user (the save prompt): the system's message box unless a test answers instead.
-  std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags)> Ask;
+  MessageBoxFn Ask = SystemMessageBox;
   // The window system as the notification reaches it; the real one unless a test records instead.
   HandlerLink* Link = nullptr;
 
@@ -48,68 +48,80 @@ class CfrmMain : public Dialog, public MainServices {
   ButtonTabPage* DesktopPage() const { return desktop_; }
   ButtonTabPage* NotebookPage() const { return notebook_; }
   CtabMainOSDTab* OnScreenPage() const { return onScreen_; }
-  const TabPlan& Plan() const { return plan_; }
+  const TabPlan& Plan() const { return model_.plan; }
 
   // Commands, as the buttons of the window and its pages run them.
   void cmdOK_Click();
   void cmdApply_Click();
   void cmdHelp_Click();
-  void EditButton(int record);
   void SetButtonImage(int record, int state);
   void SetHoverImage(int state);
   void ShowUserData();
   void FillPatternList();
-  void SelectTab(int index);
-  // Focus marking of the labels of round buttons.
-  void MarkFocus(int labelId, bool focused);
-  bool ButtonHasFocus() const { return buttonHasFocus_; }
-  int FocusedLabel() const { return focusedLabel_; }
-  // The lower-case switch the program was started with, for the pages' first focus.
-  std::u16string CommandLineSwitch() const;
   // The keyboard filter that runs before the dialog manager sees a message; true when it took the message.
   bool PreTranslate(MSG& msg);
 
   // MainServices
-  void ChangePattern(int page) override;
-  void RunWizard(int page) override;
+  void ChangePattern(PageIndex page) override;
+  void RunWizard(PageIndex page) override;
   void RunSettingManager() override;
-  void RestoreDefaults(int page) override;
+  void RestoreDefaults(PageIndex page) override;
+  void EditButton(int record) override;
   void PageOk() override { cmdOK_Click(); }
   void PageClose() override { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
   void SetAppActive(bool active) override { appActive_ = active; }
+  void MarkFocus(int labelId, bool focused) override;
+  bool IsMarked(int labelId) const override { return buttonHasFocus_ && labelId == focusedLabel_; }
+  void ShowTab(int index) override;
+  void FocusTabControl() override;
+  void TakeDefaultLookFromOk() override;
   USER_DATA& LiveUserData() override { return model_.live; }
   ONSCREEN_DATA& LiveOnScreen() override { return model_.liveOnScreen; }
+  const MachineSettings& Machine() const override { return model_.machine; }
   const std::u16string& PreviewText() const override { return model_.previewText; }
   const std::u16string& CommandLineText() const override { return commandLineText_; }
-  int TabLayout() const override { return plan_.layout; }
+  TabLayout Layout() const override { return model_.plan.layout; }
 
  protected:
   BOOL OnInitDialog() override;
-  bool OnCommand(int id, int code, HWND control) override;
+  bool OnButtonClicked(int id) override;
   bool OnNotify(NMHDR* header, LRESULT& result) override;
   bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
   void OnDestroy() override;
 
  private:
+  [[nodiscard]] bool CreatePages(const std::wstring& face);
   void SetCaptions();
+  void SetButtonLabels(ButtonTabPage& page);
+  void SetTabCaptions();
   void FitTabsToWidth();
   void SetFonts();
   void SetupTabsForKeyboard();
   void ApplyDispSetting();
   void Notify();
   bool AskToSave(int& answer);
-  ButtonTabPage* ButtonPage(int page) const;
-  int SelectedPageIndex() const;
+  std::vector<ButtonTabPage*> FilledButtonPages() const;
+  ButtonTabPage* ButtonPage(PageIndex page) const;
+  ButtonTabPage* PageOfRecord(int record, int& position) const;
+  PageIndex SelectedPage() const;
   void ClearDefaultLook();
-  void RunPageCommand(ButtonTabPage& page, int id);
+  void PostPageShown();
 
-  CStdModule& app_;
+  // The keyboard filter's handlers, one per message it looks at.
+  void OnHoverMessage(const MSG& msg);
+  void OnLeftButtonDown(const MSG& msg);
+  bool OnRightButtonUp(const MSG& msg);
+  bool OnAltKey(const MSG& msg);
+  bool OnTabKey(const MSG& msg);
+  void RunAltCommand(AltCommand command, ButtonTabPage* page);
+  FocusAt WhereIsFocus(HWND focus) const;
+
+  ProcessValues& process_;
   MainModel model_;
   CMainTabCtrl tabs_;
   ButtonTabPage* desktop_ = nullptr;
   ButtonTabPage* notebook_ = nullptr;
   CtabMainOSDTab* onScreen_ = nullptr;
-  TabPlan plan_;
   int32_t keyboardBits_ = 0;
   Font uiFont_;
   Font largeFont_;
@@ -120,7 +132,7 @@ class CfrmMain : public Dialog, public MainServices {
   bool dialogOpen_ = false;
   bool refused_ = false;
   std::u16string commandLineText_;  // the joined, trimmed command line as typed
-  HHOOK filterHook_ = nullptr;
+  Hook filterHook_;
 };
 
 }  // namespace tapstart

@@ -6,39 +6,24 @@
 
 #include <algorithm>
 
+#include "mainwnd/CMainTabCtrl_win32.h"
 #include "mainwnd/FontList_win32.h"
 #include "mainwnd/OnScreenData.h"
-#include "res/osd_ids.h"
 #include "res/resource.h"
 #include "store/Text.h"
 #include "store/UserData.h"
 #include "ui/Resources_win32.h"
 #include "ui/SystemLibrary_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart {
 namespace {
 
-// String table entries of the page.
-constexpr UINT kIdsSizeFirst = 3005;  // "Minimum" to "Maximum": 3005 to 3009
-constexpr UINT kIdsDefault = 3014;
-constexpr UINT kIdsDisplay = 3030;
-constexpr UINT kIdsFont = 3031;
-constexpr UINT kIdsSize = 3032;
-constexpr UINT kIdsColor = 3033;
-constexpr UINT kIdsSelect = 3034;
-constexpr UINT kIdsPreview = 3035;
 constexpr int kSizeSteps = 5;
-
-// The main window's controls that the page's first focus touches.
-constexpr int kMainTabControl = 1043;
-constexpr int kMainOk = 1042;
 
 // The controls that follow the display switch.
 constexpr int kDependents[] = {IDC_OSD_FONT,       IDC_OSD_SIZE,       IDC_OSD_SELECT,
                                IDC_OSD_FONT_LABEL, IDC_OSD_SIZE_LABEL, IDC_OSD_COLOR_LABEL};
-
-std::wstring Wide(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
-std::u16string U16(std::wstring_view s) { return std::u16string(s.begin(), s.end()); }
 
 // The bottom of the desktop's work area, or 0 when the system cannot say.
 int WorkAreaBottom() {
@@ -77,23 +62,20 @@ BOOL CtabMainOSDTab::OnInitDialog() {
 }
 
 void CtabMainOSDTab::SetCaptions() {
-  SetItemText(IDC_OSD_DEFAULT, LoadStr(kIdsDefault));
-  SetItemText(IDC_OSD_DISPLAY, LoadStr(kIdsDisplay));
-  SetItemText(IDC_OSD_FONT_LABEL, LoadStr(kIdsFont));
-  SetItemText(IDC_OSD_SIZE_LABEL, LoadStr(kIdsSize));
-  SetItemText(IDC_OSD_COLOR_LABEL, LoadStr(kIdsColor));
-  SetItemText(IDC_OSD_SELECT, LoadStr(kIdsSelect));
-  SetItemText(IDC_OSD_PREVIEW_LABEL, LoadStr(kIdsPreview));
-
-  const LRESULT selected = SendItem(IDC_OSD_SIZE, CB_GETCURSEL);
-  SendItem(IDC_OSD_SIZE, CB_RESETCONTENT);
-  for (int i = 0; i < kSizeSteps; ++i) {
-    const std::wstring text = LoadStr(kIdsSizeFirst + static_cast<UINT>(i));
-    const LRESULT at = SendItem(IDC_OSD_SIZE, CB_INSERTSTRING, static_cast<WPARAM>(i),
-                                reinterpret_cast<LPARAM>(text.c_str()));
-    if (at >= 0) SendItem(IDC_OSD_SIZE, CB_SETITEMDATA, static_cast<WPARAM>(at), i + 1);
-  }
-  SendItem(IDC_OSD_SIZE, CB_SETCURSEL, static_cast<WPARAM>(selected));
+  ApplyCaptions(hwnd_, {{IDC_OSD_DEFAULT, IDS_DEFAULT},
+                        {IDC_OSD_DISPLAY, IDS_OSD_DISPLAY},
+                        {IDC_OSD_FONT_LABEL, IDS_OSD_FONT},
+                        {IDC_OSD_SIZE_LABEL, IDS_OSD_SIZE},
+                        {IDC_OSD_COLOR_LABEL, IDS_OSD_COLOR},
+                        {IDC_OSD_SELECT, IDS_OSD_SELECT},
+                        {IDC_OSD_PREVIEW_LABEL, IDS_OSD_PREVIEW}});
+  const ComboBox sizes = ComboItem(IDC_OSD_SIZE);
+  const int selected = sizes.Selected();
+  std::vector<std::wstring> steps;
+  for (UINT i = 0; i < kSizeSteps; ++i) steps.push_back(LoadStr(IDS_SIZE_MINIMUM + i));
+  sizes.Fill(steps);
+  for (int i = 0; i < kSizeSteps; ++i) sizes.SetData(i, i + 1);
+  sizes.Select(selected);
 }
 
 void CtabMainOSDTab::ApplyFonts(HFONT uiFont, HFONT largeFont, BOOL redraw) {
@@ -105,27 +87,20 @@ void CtabMainOSDTab::ApplyFonts(HFONT uiFont, HFONT largeFont, BOOL redraw) {
 
 const std::vector<std::u16string>& CtabMainOSDTab::FillFontList() {
   fonts_ = EnumerateFontList();
-  SendItem(IDC_OSD_FONT, WM_SETREDRAW, FALSE);
-  SendItem(IDC_OSD_FONT, CB_RESETCONTENT);
-  // Inserted by index: the combo keeps the order of enumeration.
-  for (size_t i = 0; i < fonts_.size(); ++i) {
-    const std::wstring face = Wide(fonts_[i]);
-    SendItem(IDC_OSD_FONT, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(face.c_str()));
-  }
-  SendItem(IDC_OSD_FONT, WM_SETREDRAW, TRUE);
+  std::vector<std::wstring> faces;
+  faces.reserve(fonts_.size());
+  for (const std::u16string& face : fonts_) faces.push_back(Wide(face));
+  ComboItem(IDC_OSD_FONT).Fill(faces);
   return fonts_;
 }
 
 void CtabMainOSDTab::ShowSettings() {
   const ONSCREEN_DATA& live = services_.LiveOnScreen();
-  CheckDlgButton(hwnd_, IDC_OSD_DISPLAY, live.on != 0 ? BST_CHECKED : BST_UNCHECKED);
+  ButtonItem(IDC_OSD_DISPLAY).SetChecked(live.on != 0);
   EnableDependents(live.on != 0);
-  const std::wstring face = Wide(live.face);
-  const LRESULT font = face.empty() ? CB_ERR
-                                    : SendItem(IDC_OSD_FONT, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                               reinterpret_cast<LPARAM>(face.c_str()));
-  SendItem(IDC_OSD_FONT, CB_SETCURSEL, static_cast<WPARAM>(font));
-  SendItem(IDC_OSD_SIZE, CB_SETCURSEL, static_cast<WPARAM>(static_cast<int>(live.size) - 1));
+  const ComboBox fonts = ComboItem(IDC_OSD_FONT);
+  fonts.Select(fonts.FindExact(Wide(live.face)));
+  ComboItem(IDC_OSD_SIZE).Select(static_cast<int>(live.size) - 1);
   RefreshPreview();
 }
 
@@ -161,82 +136,82 @@ void CtabMainOSDTab::RefreshPreview() {
   InvalidateRect(preview, nullptr, TRUE);
 }
 
-bool CtabMainOSDTab::HandleMnemonic(wchar_t key) {
-  int id = 0;
-  // Virtual-key codes: the letters are their capitals, and F4 or the keypad keys must not pass for them.
-  switch (key) {
-    case L'F': id = IDC_OSD_FONT; break;
-    case L'S': id = IDC_OSD_SIZE; break;
-    case L'C': id = IDC_OSD_SELECT; break;
-    case L'D': id = IDC_OSD_DEFAULT; break;
-    case L'O': id = IDC_OSD_DISPLAY; break;
-    default: return false;
-  }
-  HWND control = Item(id);
-  // A control switched off with the display does not answer its mnemonic, as the dialog manager's would not.
-  if (control == nullptr || !IsWindowEnabled(control)) return true;
-  SetFocus(control);
-  switch (id) {
-    case IDC_OSD_SELECT:
+void CtabMainOSDTab::RunAltCommand(AltCommand command) {
+  switch (command) {
+    case AltCommand::kFocusFont:
+      SetFocus(Item(IDC_OSD_FONT));
+      break;
+    case AltCommand::kFocusSize:
+      SetFocus(Item(IDC_OSD_SIZE));
+      break;
+    case AltCommand::kChooseColor:
+      SetFocus(Item(IDC_OSD_SELECT));
       ChooseColorForPreview();
       break;
-    case IDC_OSD_DEFAULT:
+    case AltCommand::kRunDefault:
+      SetFocus(Item(IDC_OSD_DEFAULT));
       services_.RestoreDefaults(kOnScreenPage);
       break;
-    case IDC_OSD_DISPLAY:
-      CheckDlgButton(hwnd_, IDC_OSD_DISPLAY,
-                     IsDlgButtonChecked(hwnd_, IDC_OSD_DISPLAY) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+    case AltCommand::kToggleDisplay:
+      SetFocus(Item(IDC_OSD_DISPLAY));
+      ButtonItem(IDC_OSD_DISPLAY).SetChecked(!DisplayOn());
       DisplayClicked();
       break;
     default:
       break;
   }
-  return true;
+}
+
+bool CtabMainOSDTab::DisplayOn() const { return ButtonItem(IDC_OSD_DISPLAY).IsChecked(); }
+
+void CtabMainOSDTab::ClearDefaultLook() {
+  for (int id : {IDC_OSD_DEFAULT, IDC_OSD_SELECT}) ButtonItem(id).SetDefaultLook(false);
 }
 
 bool CtabMainOSDTab::OnCommand(int id, int code, HWND) {
+  if (id == IDC_OSD_FONT && code == CBN_SELCHANGE) {
+    FontChosen();
+    return true;
+  }
+  if (id == IDC_OSD_SIZE && code == CBN_SELCHANGE) {
+    SizeChosen();
+    return true;
+  }
+  return false;
+}
+
+bool CtabMainOSDTab::OnButtonClicked(int id) {
   switch (id) {
-    case IDOK:
-      services_.PageOk();
-      return true;
-    case IDCANCEL:
-      services_.PageClose();
-      return true;
     case IDC_OSD_DISPLAY:
-      if (code == BN_CLICKED) DisplayClicked();
+      DisplayClicked();
       return true;
     case IDC_OSD_DEFAULT:
-      if (code == BN_CLICKED) services_.RestoreDefaults(kOnScreenPage);
+      services_.RestoreDefaults(kOnScreenPage);
       return true;
     case IDC_OSD_SELECT:
-      if (code == BN_CLICKED) ChooseColorForPreview();
-      return true;
-    case IDC_OSD_FONT:
-      if (code == CBN_SELCHANGE) {
-        const LRESULT sel = SendItem(IDC_OSD_FONT, CB_GETCURSEL);
-        const LRESULT len = sel >= 0 ? SendItem(IDC_OSD_FONT, CB_GETLBTEXTLEN, static_cast<WPARAM>(sel)) : CB_ERR;
-        if (len < 0) return true;
-        std::wstring face(static_cast<size_t>(len) + 1, L'\0');
-        const LRESULT got =
-            SendItem(IDC_OSD_FONT, CB_GETLBTEXT, static_cast<WPARAM>(sel), reinterpret_cast<LPARAM>(face.data()));
-        face.resize(got > 0 ? static_cast<size_t>(got) : 0);
-        services_.LiveOnScreen().face = U16(face);
-        RefreshPreview();
-      }
-      return true;
-    case IDC_OSD_SIZE:
-      if (code == CBN_SELCHANGE) {
-        const LRESULT sel = SendItem(IDC_OSD_SIZE, CB_GETCURSEL);
-        const LRESULT step = sel >= 0 ? SendItem(IDC_OSD_SIZE, CB_GETITEMDATA, static_cast<WPARAM>(sel)) : CB_ERR;
-        if (step < 1 || step > kSizeSteps) return true;
-        services_.LiveOnScreen().size = static_cast<uint8_t>(step);
-        RedrawWindow(Item(IDC_OSD_PREVIEW), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-        RefreshPreview();
-      }
+      ChooseColorForPreview();
       return true;
     default:
       return false;
   }
+}
+
+void CtabMainOSDTab::FontChosen() {
+  const ComboBox fonts = ComboItem(IDC_OSD_FONT);
+  const int sel = fonts.Selected();
+  if (sel < 0) return;
+  services_.LiveOnScreen().face = Utf16(fonts.Text(sel));
+  RefreshPreview();
+}
+
+void CtabMainOSDTab::SizeChosen() {
+  const ComboBox sizes = ComboItem(IDC_OSD_SIZE);
+  const int sel = sizes.Selected();
+  const LPARAM step = sel >= 0 ? sizes.Data(sel) : CB_ERR;
+  if (step < 1 || step > kSizeSteps) return;
+  services_.LiveOnScreen().size = static_cast<uint8_t>(step);
+  RedrawWindow(Item(IDC_OSD_PREVIEW), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  RefreshPreview();
 }
 
 bool CtabMainOSDTab::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
@@ -253,9 +228,7 @@ bool CtabMainOSDTab::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
       return true;
     case kMsgPageShown:
       ++activations_;
-      // The showing that answers the page's own tab selection belongs to the paint that made it.
-      firstPaintArmed_ = !ownTabChange_;
-      ownTabChange_ = false;
+      firstPaintArmed_ = true;
       result = 0;
       return true;
     case WM_PAINT:
@@ -268,7 +241,7 @@ bool CtabMainOSDTab::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
 }
 
 void CtabMainOSDTab::DisplayClicked() {
-  const bool on = IsDlgButtonChecked(hwnd_, IDC_OSD_DISPLAY) == BST_CHECKED;
+  const bool on = DisplayOn();
   services_.LiveOnScreen().on = on ? 1 : 0;
   EnableDependents(on);
 }
@@ -287,24 +260,14 @@ void CtabMainOSDTab::ChooseColorForPreview() {
 
 void CtabMainOSDTab::PlaceFirstFocus() {
   firstPaintArmed_ = false;
-  HWND main = GetParent(hwnd_);
-  HWND tab = main != nullptr ? GetDlgItem(main, kMainTabControl) : nullptr;
-  const OnScreenFirstFocus focus =
-      DecideOnScreenFirstFocus(activations_, services_.CommandLineText(), services_.TabLayout());
+  const FirstFocus focus = DecideOnScreenFirstFocus(activations_, services_.CommandLineText(), services_.Layout());
   if (!focus.onPage) {
-    if (tab != nullptr) SetFocus(tab);
+    services_.FocusTabControl();
     return;
   }
-  if (tab != nullptr && SendMessageW(tab, TCM_GETCURSEL, 0, 0) != focus.tabIndex) {
-    SendMessageW(tab, TCM_SETCURSEL, static_cast<WPARAM>(focus.tabIndex), 0);
-    // The main window shows the selected tab's page when its tab control reports the change, and tells the
-    // page so, at once or later.
-    ownTabChange_ = true;
-    NMHDR change{tab, static_cast<UINT_PTR>(kMainTabControl), static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageW(main, WM_NOTIFY, kMainTabControl, reinterpret_cast<LPARAM>(&change));
-  }
-  if (HWND ok = GetDlgItem(main, kMainOk)) SendMessageW(ok, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-  SendItem(IDC_OSD_DEFAULT, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  if (focus.selectTab >= 0) services_.ShowTab(focus.selectTab);
+  services_.TakeDefaultLookFromOk();
+  ButtonItem(IDC_OSD_DEFAULT).SetDefaultLook(true);
   SetFocus(Item(IDC_OSD_DEFAULT));
 }
 

@@ -9,14 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "mainwnd/FocusRules.h"
 #include "mainwnd/MainServices.h"
 #include "ui/Dialog_win32.h"
 #include "ui/Handles_win32.h"
 
 namespace tapstart {
-
-// Sent by the main window to a page it has just shown (WM_USER + 0x64): the page's next paint places the focus.
-inline constexpr UINT kMsgPageShown = WM_USER + 0x64;
 
 using CustomColors = std::array<COLORREF, 16>;
 
@@ -46,9 +44,12 @@ class CtabMainOSDTab : public Dialog {
   void ShowSettings();
   // Redraws the preview with the live font, size and colour, and the preview text or the pattern's name.
   void RefreshPreview();
-  // The page's Alt mnemonics for the main window's keyboard filter: F font, S size, C colour, D Default,
-  // O display switch (letter case ignored). True when the key is one of them; a disabled control does nothing.
-  bool HandleMnemonic(wchar_t key);
+  // Carries out an Alt key of the page as the main window's keyboard filter decided it.
+  void RunAltCommand(AltCommand command);
+  // Whether the display switch is on: the font, size and colour controls follow it.
+  bool DisplayOn() const;
+  // The default-button look off the page's push buttons.
+  void ClearDefaultLook();
 
   const CustomColors& CustomColorTable() const { return customColors_; }
   int Activations() const { return activations_; }
@@ -57,9 +58,14 @@ class CtabMainOSDTab : public Dialog {
  protected:
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnButtonClicked(int id) override;
+  void OnOK() override { services_.PageOk(); }
+  void OnCancel() override { services_.PageClose(); }
   bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
 
  private:
+  void FontChosen();
+  void SizeChosen();
   void DisplayClicked();
   void EnableDependents(bool enable);
   void ChooseColorForPreview();
@@ -71,7 +77,6 @@ class CtabMainOSDTab : public Dialog {
   CustomColors customColors_{};  // all black until the user adds some
   int activations_ = 0;
   bool firstPaintArmed_ = false;
-  bool ownTabChange_ = false;  // the page selected its tab; the main window's next "shown" answers that
 };
 
 }  // namespace tapstart

@@ -36,31 +36,32 @@ TabPlan PlanTabs(int32_t bits, const MachineSettings& machine, int initialTab, c
   const bool desktop = (bits & (0x01 | 0x10 | 0x04 | 0x08)) != 0;
   if (!desktop) {
     p.removeTabs.push_back(0);
-    p.layout = 0;
+    p.layout = TabLayout(TabLayout::kNoDesktopTab);
   } else if ((bits & 0x02) == 0 && machine.showNotebookTab != 1) {
     p.removeTabs.push_back(1);
-    p.layout = 1;
+    p.layout = TabLayout(TabLayout::kNoNotebookTab);
   }
   if (machine.nr1t2 == 1) {
-    if (p.layout == 0) {
+    if (p.layout.kind() == TabLayout::kNoDesktopTab) {
       p.removeTabs.push_back(0);
-      p.layout = -2;
-    } else if (p.layout == -1) {
+      p.layout = TabLayout(TabLayout::kOnScreenOnly);
+    } else if (p.layout.kind() == TabLayout::kAllTabs) {
       p.removeTabs.push_back(1);
-      p.layout = 1;
+      p.layout = TabLayout(TabLayout::kNoNotebookTab);
     }
   }
   p.selectTab = 0;
   if (initialTab != -1) {
-    if (p.layout == -1) {
+    if (p.layout.kind() == TabLayout::kAllTabs) {
       p.selectTab = initialTab;
-    } else if (initialTab == 2 && p.layout != -2) {
+    } else if (initialTab == 2 && p.layout.kind() != TabLayout::kOnScreenOnly) {
       p.selectTab = 1;
     }
   }
   p.notebookShown = 3;
-  if (p.layout != 1 && p.layout != -2) p.notebookShown = machine.notebookCount < 0 ? 0 : (machine.notebookCount > 3 ? 3 : machine.notebookCount);
-  const bool desktopTab = p.layout == -1 || p.layout == 1;
+  if (p.layout.Has(kNotebookPage))
+    p.notebookShown = machine.notebookCount < 0 ? 0 : (machine.notebookCount > 3 ? 3 : machine.notebookCount);
+  const bool desktopTab = p.layout.Has(kDesktopPage);
   p.desktopCount = 5;
   if (desktopTab && desktop && (bits & 0x02) == 0) {
     p.desktopOverride = true;
@@ -77,7 +78,7 @@ TabPlan PlanTabs(int32_t bits, const MachineSettings& machine, int initialTab, c
   return p;
 }
 
-std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiBytes& ansiBytes) {
+std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiByteCounter& ansiBytes) {
   if (ansiBytes(text) <= maxBytes) return std::u16string(text);
   std::u16string cut(text);
   // A double-byte character is never split: drop whole characters until the text fits.
@@ -192,6 +193,25 @@ void MainModel::RestoreButtonDefaults() {
   // The five desktop records and the notebook's: with no notebook count, the desktop's alone.
   const int records = 5 + (machine.notebookCount > 0 ? machine.notebookCount : 0);
   for (int i = 0; i < records && i < kButtonSlots; ++i) live.buttons[i] = defaults.buttons[i];
+}
+
+void MainModel::PlanTabs(int32_t keyboardBits, int initialTab) {
+  plan = tapstart::PlanTabs(keyboardBits, machine, initialTab, defaults);
+}
+
+void MainModel::ReloadAfterManager() {
+  currUser = store_.ReadMainNumber(u"CurrUser");
+  numUser = store_.ReadMainNumber(u"NumUser");
+  live.name = store_.GetProfileText(u"USER" + DecimalText(currUser), u"UserName", u"");
+}
+
+int MainModel::RightClickPositions(PageIndex page) {
+  if (page == kDesktopPage) {
+    if (machine.desktopCount == 0) machine.desktopCount = 5;
+    return machine.desktopCount;
+  }
+  if (plan.notebookShown == 0) plan.notebookShown = 2;
+  return plan.notebookShown;
 }
 
 int MainModel::WizardRecord(int n) const {

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "mainwnd/OnScreenData.h"
+#include "mainwnd/TabLayout.h"
+#include "store/Text.h"
 #include "store/SettingsStore.h"
 
 namespace tapstart {
@@ -27,7 +29,7 @@ MachineSettings ReadMachineSettings(const SettingsStore& store);
 
 // What SetupTabsForKeyboard does to the tabs and pages.
 struct TabPlan {
-  int layout = -1;                   // -1 all; 0 desktop removed; 1 notebook removed; -2 on-screen only
+  TabLayout layout;
   std::vector<int> removeTabs;       // tab indexes to delete, in this order
   int selectTab = 0;                 // tab index selected once the tabs are final
   bool desktopOverride = false;
@@ -39,8 +41,7 @@ struct TabPlan {
 TabPlan PlanTabs(int32_t keyboardBits, const MachineSettings& machine, int initialTab, const USER_DATA& defaults);
 
 // Cuts a caption so that it takes at most maxBytes in the ANSI code page; ansiBytes measures a text.
-using AnsiBytes = std::function<size_t(std::u16string_view)>;
-std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiBytes& ansiBytes);
+std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiByteCounter& ansiBytes);
 
 // Key code of a button (1 to 8) for the handler's "press this button" message.
 int32_t LaunchButtonKeyCode(int b);
@@ -96,6 +97,15 @@ class MainModel {
   void RestoreOnScreenDefaults() { liveOnScreen = defaultOnScreen; }
   // The record a wizard-only run stores into for button slot n.
   int WizardRecord(int n) const;
+  // Plans the tabs for the keyboard type and the start tab, against the machine switches and factory defaults.
+  void PlanTabs(int32_t keyboardBits, int initialTab);
+  // After the setting manager wrote the store: the pattern numbers and the current pattern's name read anew.
+  void ReloadAfterManager();
+  // The round buttons a right click is tested against on a button page: a count of 0 reads as 5 on the desktop
+  // page and as 2 on the notebook page, from then on.
+  int RightClickPositions(PageIndex page);
+
+  TabPlan plan;
 
  private:
   SettingsStore& store_;

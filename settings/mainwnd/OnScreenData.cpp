@@ -125,16 +125,4 @@ int FindFont(const std::vector<std::u16string>& list, std::u16string_view face) 
   return -1;
 }
 
-OnScreenFirstFocus DecideOnScreenFirstFocus(int activation, std::u16string_view commandLine, int layout) {
-  OnScreenFirstFocus f;
-  if (activation != 1) return f;
-  const std::u16string command = AsciiLower(commandLine);
-  const bool onlyTab = layout == -2;
-  f.onPage = command == u"/t:2" || (onlyTab && (command == u"/k" || command == u"/t:0" || command == u"/t:1"));
-  if (!f.onPage) return f;
-  // The on-screen tab is the last one: third with all tabs, second with one button tab, first when alone.
-  f.tabIndex = layout == -1 ? 2 : (onlyTab ? 0 : 1);
-  return f;
-}
-
 }  // namespace tapstart

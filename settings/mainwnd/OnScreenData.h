@@ -48,13 +48,4 @@ void AddToFontList(std::vector<std::u16string>& list, const FontFamilyInfo& font
 // -1 when missing.
 int FindFont(const std::vector<std::u16string>& list, std::u16string_view face);
 
-// Where the focus goes on the first paint after the main window showed the on-screen page.
-struct OnScreenFirstFocus {
-  bool onPage = false;  // true: select the on-screen tab and focus the Default button; false: the tab control
-  int tabIndex = -1;    // the on-screen tab's index among the tabs that remain
-};
-// activation counts the showings from 1; commandLine is the start switch as typed; layout is the tab layout
-// (-1 all tabs, 0 desktop tab removed, 1 notebook tab removed, -2 on-screen tab only).
-OnScreenFirstFocus DecideOnScreenFirstFocus(int activation, std::u16string_view commandLine, int layout);
-
 }  // namespace tapstart

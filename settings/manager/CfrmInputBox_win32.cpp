@@ -3,9 +3,9 @@
 
 #include <utility>
 
-#include "res/manager_ids.h"
 #include "res/resource.h"
 #include "ui/Resources_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart {
 
@@ -15,17 +15,14 @@ CfrmInputBox::CfrmInputBox(InputBoxRequest request, MessageBoxFn messageBox, Ans
       messageBox_(std::move(messageBox)) {}
 
 BOOL CfrmInputBox::OnInitDialog() {
-  editFont_ = MakeUiFont(IDR_HEIGHT_LARGE, 16);
-  textFont_ = MakeUiFont(IDR_HEIGHT_136, 14);
-  SetControlFont(Item(IDC_INPUT_EDIT), editFont_);
-  for (int id : {IDC_INPUT_PROMPT, IDC_INPUT_OK, IDC_INPUT_CANCEL}) SetControlFont(Item(id), textFont_);
+  editFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_LARGE, 16);
+  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14);
+  SetItemFonts(hwnd_, {IDC_INPUT_EDIT}, editFont_.Get());
+  SetItemFonts(hwnd_, {IDC_INPUT_PROMPT, IDC_INPUT_OK, IDC_INPUT_CANCEL}, textFont_.Get());
 
-  SetWindowTextW(hwnd_, LoadStr(static_cast<UINT>(model_.CaptionId())).c_str());
-  SetItemText(IDC_INPUT_PROMPT, LoadStr(static_cast<UINT>(model_.PromptId())));
-  SetItemText(IDC_INPUT_OK, LoadStr(3051));
-  SetItemText(IDC_INPUT_CANCEL, LoadStr(3052));
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN))));
+  SetWindowTextW(hwnd_, LoadStr(model_.CaptionId()).c_str());
+  ApplyCaptions(hwnd_, {{IDC_INPUT_PROMPT, model_.PromptId()}, {IDC_INPUT_OK, IDS_INPUT_OK}, {IDC_INPUT_CANCEL, IDS_INPUT_CANCEL}});
+  SetBigIcon(IDI_MAIN);
 
   const InputBoxRequest& request = model_.Request();
   if (request.parameterMode && request.maxLength > 0) SendItem(IDC_INPUT_EDIT, EM_LIMITTEXT, request.maxLength);
@@ -34,14 +31,12 @@ BOOL CfrmInputBox::OnInitDialog() {
   return FALSE;  // the focus is set
 }
 
-bool CfrmInputBox::OnCommand(int id, int code, HWND) {
-  if (code != BN_CLICKED) return false;
+bool CfrmInputBox::OnButtonClicked(int id) {
   switch (id) {
     case IDC_INPUT_OK:
       cmdOK_Click();
       return true;
     case IDC_INPUT_CANCEL:
-    case IDCANCEL:  // Esc and the close box
       cmdCancel_Click();
       return true;
     default:
@@ -55,7 +50,7 @@ void CfrmInputBox::cmdOK_Click() {
     End(InputBoxModel::kResultOk);
     return;
   }
-  messageBox_(hwnd_, LoadStr(static_cast<UINT>(NameErrorMessageId(error))), LoadStr(3056), MB_OK | MB_ICONERROR);
+  messageBox_(hwnd_, LoadStr(NameErrorMessageId(error)), LoadStr(IDS_INPUT_ERROR), MB_OK | MB_ICONERROR);
   SelectEdit();
 }
 
@@ -65,14 +60,14 @@ void CfrmInputBox::cmdCancel_Click() {
 }
 
 void CfrmInputBox::SelectEdit() {
-  FocusControl(hwnd_, Item(IDC_INPUT_EDIT));
+  FocusItem(IDC_INPUT_EDIT);
   SendItem(IDC_INPUT_EDIT, EM_SETSEL, 0, -1);
   SendItem(IDC_INPUT_EDIT, EM_SCROLLCARET);
 }
 
 std::optional<std::u16string> RunInputBox(HWND owner, const InputBoxRequest& request) {
   CfrmInputBox box(request);
-  box.RunModal(owner, LoadStr(3002), 9);
+  box.RunModal(owner, LoadStr(IDS_UI_FACE), 9);
   if (box.Model().Result() != InputBoxModel::kResultOk) return std::nullopt;
   return box.Model().Accepted();
 }

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "InputBoxModel.h"
-#include "ManagerSystem_win32.h"
 #include "ui/Dialog_win32.h"
+#include "ui/Text_win32.h"
 #include "ui/Handles_win32.h"
 
 namespace tapstart {
@@ -16,13 +16,14 @@ namespace tapstart {
 class CfrmInputBox : public Dialog {
  public:
   explicit CfrmInputBox(InputBoxRequest request, MessageBoxFn messageBox = SystemMessageBox,
-                        AnsiByteCounter ansiBytes = SystemAnsiByteCount);
+                        AnsiByteCounter ansiBytes = AnsiByteCount);
 
   const InputBoxModel& Model() const { return model_; }
 
  protected:
   BOOL OnInitDialog() override;
-  bool OnCommand(int id, int code, HWND control) override;
+  bool OnButtonClicked(int id) override;
+  void OnCancel() override { cmdCancel_Click(); }  // Esc and the close box
 
  private:
   void cmdOK_Click();

@@ -9,7 +9,6 @@
 
 #include "CfrmInputBox_win32.h"
 #include "InputBoxModel.h"
-#include "ManagerSystem_win32.h"
 #include "SettingManagerModel.h"
 #include "store/SettingsStore.h"
 #include "ui/Dialog_win32.h"
@@ -31,6 +30,8 @@ class CfrmManager : public Dialog {
  protected:
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnButtonClicked(int id) override;
+  void OnOK() override {}  // Enter where no button has the focus (the list): the manager has no default button
   void OnDestroy() override;
 
  private:
@@ -42,6 +43,7 @@ class CfrmManager : public Dialog {
   // Appends the model's new last set to the list, then enables and focuses as after Add and Copy.
   void ShowAppended();
   void EnableDelete();
+  void EnableAdding();
   InputBoxRequest NameRequest(InputBoxMode mode, std::u16string startText) const;
   static LRESULT CALLBACK CloseButtonProc(HWND button, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR data);
 

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "res/resource.h"
 #include "store/Text.h"
 
 namespace tapstart {
@@ -10,22 +11,21 @@ namespace tapstart {
 InputBoxModel::InputBoxModel(InputBoxRequest request, AnsiByteCounter ansiBytes)
     : request_(std::move(request)), ansiBytes_(std::move(ansiBytes)) {}
 
-int InputBoxModel::CaptionId() const {
-  if (request_.parameterMode) return 3106;  // "Parameter Setting"
+unsigned InputBoxModel::CaptionId() const {
+  if (request_.parameterMode) return IDS_PARAMETER_SETTING;
   switch (request_.mode) {
     case InputBoxMode::Copy:
-      return 3044;  // "Copy"
+      return IDS_MGR_COPY;
     case InputBoxMode::Rename:
-      return 3045;  // "Rename"
+      return IDS_MGR_RENAME;
     case InputBoxMode::Add:
       break;
   }
-  return 3042;  // "Add"
+  return IDS_MGR_ADD;
 }
 
-int InputBoxModel::PromptId() const {
-  return request_.parameterMode ? 3107    // "Please input parameter."
-                                : 3053;   // "Enter new pattern name."
+unsigned InputBoxModel::PromptId() const {
+  return request_.parameterMode ? IDS_PARAMETER_PROMPT : IDS_INPUT_NAME_PROMPT;
 }
 
 std::u16string InputBoxModel::InitialText() const {

@@ -31,8 +31,8 @@ class InputBoxModel {
 
   const InputBoxRequest& Request() const { return request_; }
   // String ids of the caption and the prompt.
-  int CaptionId() const;
-  int PromptId() const;
+  unsigned CaptionId() const;
+  unsigned PromptId() const;
   // The text the edit starts with; a parameter is cut to the maximum length.
   std::u16string InitialText() const;
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "res/resource.h"
+
 namespace tapstart {
 
 NameError CheckSetName(std::u16string_view name, const std::vector<std::u16string>& existing,
@@ -13,14 +15,14 @@ NameError CheckSetName(std::u16string_view name, const std::vector<std::u16strin
   return NameError::None;
 }
 
-int NameErrorMessageId(NameError error) {
+unsigned NameErrorMessageId(NameError error) {
   switch (error) {
     case NameError::Empty:
-      return 3057;  // "Please input name."
+      return IDS_NAME_EMPTY;
     case NameError::AlreadyUsed:
-      return 3055;  // "This name is already used.\nPlease enter another name."
+      return IDS_NAME_IN_USE;
     case NameError::TooLong:
-      return 3058;  // "Pattern name must be less than 20 characters."
+      return IDS_NAME_TOO_LONG;
     case NameError::None:
       break;
   }

@@ -7,15 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "store/Text.h"
+
 namespace tapstart {
 
 // Names are kept to what the profile file and the on-screen display were sized for: 20 bytes in the
 // system's ANSI code page, the terminating zero not counted (10 double-byte characters).
 inline constexpr size_t kMaxSetNameBytes = 20;
-
-// The length of a text in bytes once converted to the system's ANSI code page. The Win32 side converts with
-// the system; tests stand in for a given code page.
-using AnsiByteCounter = std::function<size_t(std::u16string_view)>;
 
 enum class NameError { None, Empty, AlreadyUsed, TooLong };
 
@@ -24,6 +22,6 @@ NameError CheckSetName(std::u16string_view name, const std::vector<std::u16strin
                        const AnsiByteCounter& ansiBytes);
 
 // The string id of the message that explains an error; 0 for None.
-int NameErrorMessageId(NameError error);
+unsigned NameErrorMessageId(NameError error);
 
 }  // namespace tapstart

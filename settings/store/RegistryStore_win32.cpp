@@ -6,11 +6,10 @@
 #include <vector>
 
 #include "ui/Handles_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart {
 namespace {
-
-std::wstring W(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
 
 HKEY RootOf(Hive hive) { return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
 
@@ -20,7 +19,7 @@ HKEY RegistryStore::ReadKey(Hive hive, std::u16string_view key) const {
   auto place = std::make_pair(hive, std::u16string(key));
   if (auto found = readKeys_.find(place); found != readKeys_.end()) return found->second.Get();
   RegKey k;
-  if (RegOpenKeyExW(RootOf(hive), W(key).c_str(), 0, KEY_READ, k.Put()) != ERROR_SUCCESS) return nullptr;
+  if (RegOpenKeyExW(RootOf(hive), Wide(key).c_str(), 0, KEY_READ, k.Put()) != ERROR_SUCCESS) return nullptr;
   return readKeys_.emplace(std::move(place), std::move(k)).first->second.Get();
 }
 
@@ -40,7 +39,7 @@ bool RegistryStore::CanOpenKey(Hive hive, std::u16string_view key) const {
 
 std::optional<RegValue> RegistryStore::QueryValue(Hive hive, std::u16string_view key, std::u16string_view name,
                                                   size_t maxBytes) const {
-  const std::wstring valueName = W(name);
+  const std::wstring valueName = Wide(name);
   for (int attempt = 0; attempt < 2; ++attempt) {
     HKEY k = ReadKey(hive, key);
     if (k == nullptr) return std::nullopt;
@@ -65,7 +64,7 @@ std::optional<RegValue> RegistryStore::QueryValue(Hive hive, std::u16string_view
 
 bool RegistryStore::SetValue(std::u16string_view key, std::u16string_view name, const RegValue& value) {
   RegKey k;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, W(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, k.Put(), nullptr) !=
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, Wide(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, k.Put(), nullptr) !=
       ERROR_SUCCESS)
     return false;
   // For a string type the system looks at the character just past the byte count, and when that one is zero
@@ -73,12 +72,12 @@ bool RegistryStore::SetValue(std::u16string_view key, std::u16string_view name, 
   // zero: the value gets exactly the byte count asked for, and nothing past our buffer is read.
   std::vector<BYTE> bytes(value.data.begin(), value.data.end());
   bytes.insert(bytes.end(), {0xFF, 0xFF});
-  return RegSetValueExW(k.Get(), W(name).c_str(), 0, value.type, bytes.data(),
+  return RegSetValueExW(k.Get(), Wide(name).c_str(), 0, value.type, bytes.data(),
                         static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
 }
 
 std::wstring ProfilePath(std::u16string_view file) {
-  std::wstring f = W(file);
+  std::wstring f = Wide(file);
   if (f.find_first_of(L"\\/:") != std::wstring::npos) return f;
   wchar_t dir[MAX_PATH] = {};
   const UINT n = GetWindowsDirectoryW(dir, MAX_PATH);
@@ -91,14 +90,14 @@ std::u16string RegistryStore::ProfileRead(std::u16string_view file, std::u16stri
                                                 size_t bufferChars) const {
   if (bufferChars == 0) return {};
   std::vector<wchar_t> buf(bufferChars, L'\0');
-  const DWORD n = GetPrivateProfileStringW(W(section).c_str(), W(key).c_str(), W(fallback).c_str(), buf.data(),
-                                           static_cast<DWORD>(bufferChars), W(file).c_str());
+  const DWORD n = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(fallback).c_str(), buf.data(),
+                                           static_cast<DWORD>(bufferChars), Wide(file).c_str());
   return std::u16string(buf.data(), buf.data() + (n < bufferChars ? n : bufferChars - 1));
 }
 
 int32_t RegistryStore::ProfileReadInt(std::u16string_view file, std::u16string_view section, std::u16string_view key,
                                       int32_t fallback) const {
-  return static_cast<int32_t>(GetPrivateProfileIntW(W(section).c_str(), W(key).c_str(), fallback, W(file).c_str()));
+  return static_cast<int32_t>(GetPrivateProfileIntW(Wide(section).c_str(), Wide(key).c_str(), fallback, Wide(file).c_str()));
 }
 
 bool RegistryStore::ProfileWrite(std::u16string_view file, std::u16string_view section,
@@ -115,7 +114,7 @@ bool RegistryStore::ProfileWrite(std::u16string_view file, std::u16string_view s
       (void)WriteFile(h.Get(), bom, sizeof bom, &written, nullptr);
     }
   }
-  return WritePrivateProfileStringW(W(section).c_str(), W(key).c_str(), W(text).c_str(), W(file).c_str()) != FALSE;
+  return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(text).c_str(), Wide(file).c_str()) != FALSE;
 }
 
 }  // namespace tapstart

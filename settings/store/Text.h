@@ -1,7 +1,9 @@
 // Small UTF-16 text helpers shared by the portable core (std::u16string keeps Windows' lengths on every host).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +28,10 @@ int32_t DecimalValue(std::u16string_view text);
 std::u16string DecimalText(int64_t value);
 // True for a non-empty text of the digits 0 to 9 only.
 bool AllDigits(std::u16string_view text);
+
+// The length of a text in bytes once converted to the system's ANSI code page. The Win32 side counts with the
+// system; tests stand in for a given code page.
+using AnsiByteCounter = std::function<size_t(std::u16string_view)>;
 
 // Cuts a text to at most maxUnits UTF-16 units without splitting a surrogate pair.
 std::u16string CutUnits(std::u16string_view text, size_t maxUnits);
