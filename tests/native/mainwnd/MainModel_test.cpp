@@ -44,24 +44,27 @@ TEST(MainModelTest, PlanTabs_FollowsTheKeyboardBits) {
     int32_t bits;
     int32_t showNt, nr1t2, initialTab;
     std::vector<int> removed;
-    int layout, select;
+    TabLayout::Kind layout;
+    int select;
     bool override;
     bool named;
   };
+  constexpr auto kAll = TabLayout::kAllTabs, kNoDt = TabLayout::kNoDesktopTab, kNoNt = TabLayout::kNoNotebookTab,
+                 kOsd = TabLayout::kOnScreenOnly;
   const Case cases[] = {
-      {0x03, 0, 0, -1, {}, -1, 0, false, false},   // desktop and notebook: all three tabs
-      {0x01, 0, 0, -1, {1}, 1, 0, true, false},    // desktop only: notebook tab removed
-      {0x01, 1, 0, -1, {}, -1, 0, true, false},    // ShowNTTab keeps it
-      {0x02, 0, 0, -1, {0}, 0, 0, false, false},   // notebook only: desktop tab removed
-      {0x02, 0, 1, -1, {0, 0}, -2, 0, false, false},  // and NR1t2: the on-screen tab alone
-      {0x03, 0, 1, -1, {1}, 1, 0, false, false},   // NR1t2 with all tabs removes the notebook tab
-      {0x09, 0, 0, -1, {1}, 1, 0, true, true},     // named keys
-      {0x0A, 0, 0, -1, {}, -1, 0, false, true},
-      {0x10, 0, 0, 2, {1}, 1, 1, true, false},     // "/t:2" without a notebook tab: the on-screen tab at index 1
-      {0x03, 0, 0, 2, {}, -1, 2, false, false},
-      {0x03, 0, 0, 1, {}, -1, 1, false, false},
-      {0x01, 0, 0, 1, {1}, 1, 0, true, false},     // "/t:1" on a machine without that tab: first tab
-      {0x02, 0, 1, 2, {0, 0}, -2, 0, false, false},
+      {0x03, 0, 0, -1, {}, kAll, 0, false, false},   // desktop and notebook: all three tabs
+      {0x01, 0, 0, -1, {1}, kNoNt, 0, true, false},    // desktop only: notebook tab removed
+      {0x01, 1, 0, -1, {}, kAll, 0, true, false},    // ShowNTTab keeps it
+      {0x02, 0, 0, -1, {0}, kNoDt, 0, false, false},   // notebook only: desktop tab removed
+      {0x02, 0, 1, -1, {0, 0}, kOsd, 0, false, false},  // and NR1t2: the on-screen tab alone
+      {0x03, 0, 1, -1, {1}, kNoNt, 0, false, false},   // NR1t2 with all tabs removes the notebook tab
+      {0x09, 0, 0, -1, {1}, kNoNt, 0, true, true},     // named keys
+      {0x0A, 0, 0, -1, {}, kAll, 0, false, true},
+      {0x10, 0, 0, 2, {1}, kNoNt, 1, true, false},     // "/t:2" without a notebook tab: the on-screen tab at index 1
+      {0x03, 0, 0, 2, {}, kAll, 2, false, false},
+      {0x03, 0, 0, 1, {}, kAll, 1, false, false},
+      {0x01, 0, 0, 1, {1}, kNoNt, 0, true, false},     // "/t:1" on a machine without that tab: first tab
+      {0x02, 0, 1, 2, {0, 0}, kOsd, 0, false, false},
   };
   for (const Case& c : cases) {
     MachineSettings m;
@@ -70,7 +73,7 @@ TEST(MainModelTest, PlanTabs_FollowsTheKeyboardBits) {
     m.desktopCount = 3;
     const TabPlan p = PlanTabs(c.bits, m, c.initialTab, NamedDefaults(5));
     EXPECT_EQ(p.removeTabs, c.removed) << c.bits;
-    EXPECT_EQ(p.layout, c.layout) << c.bits;
+    EXPECT_EQ(p.layout.kind(), c.layout) << c.bits;
     EXPECT_EQ(p.selectTab, c.select) << c.bits;
     EXPECT_EQ(p.desktopOverride, c.override) << c.bits;
     EXPECT_EQ(p.namedKeys, c.named) << c.bits;

@@ -405,25 +405,5 @@ TEST(OnScreenDataTest, FindFont_MatchesTheWholeFaceIgnoringCase) {
   EXPECT_EQ(FindFont({}, u"Arial"), -1);
 }
 
-TEST(OnScreenDataTest, DecideOnScreenFirstFocus_ChoosesThePageOnlyWhenStartedOnIt) {
-  struct Case {
-    int activation;
-    const char16_t* line;
-    int layout;
-    bool onPage;
-    int tab;
-  };
-  for (const Case& c : {Case{1, u"/t:2", -1, true, 2}, Case{1, u"/T:2", 0, true, 1}, Case{1, u"/t:2", 1, true, 1},
-                        Case{1, u"/t:2", -2, true, 0}, Case{2, u"/t:2", -1, false, -1},
-                        Case{0, u"/t:2", -1, false, -1}, Case{1, u"/k", -1, false, -1},
-                        Case{1, u"/t:1", 1, false, -1}, Case{1, u"/k", -2, true, 0}, Case{1, u"/t:0", -2, true, 0},
-                        Case{1, u"/t:1", -2, true, 0}, Case{3, u"/k", -2, false, -1},
-                        Case{1, u"/w:2", -1, false, -1}, Case{1, u"", -2, false, -1}}) {
-    const OnScreenFirstFocus f = DecideOnScreenFirstFocus(c.activation, c.line, c.layout);
-    EXPECT_EQ(f.onPage, c.onPage) << c.activation << " " << ToUtf8(c.line) << " " << c.layout;
-    EXPECT_EQ(f.tabIndex, c.tab) << c.activation << " " << ToUtf8(c.line) << " " << c.layout;
-  }
-}
-
 }  // namespace
 }  // namespace tapstart

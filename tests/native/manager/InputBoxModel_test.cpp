@@ -3,6 +3,7 @@
 
 #include "manager/InputBoxModel.h"
 #include "manager/NameRules.h"
+#include "res/resource.h"
 #include "store/Text.h"
 
 namespace tapstart {
@@ -58,8 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<NameCase>& info) { return "Case" + std::to_string(info.index); });
 
 TEST(NameErrorMessageId, EachErrorHasItsMessage) {
-  const std::pair<NameError, int> cases[] = {
-      {NameError::None, 0}, {NameError::Empty, 3057}, {NameError::AlreadyUsed, 3055}, {NameError::TooLong, 3058}};
+  const std::pair<NameError, unsigned> cases[] = {{NameError::None, 0},
+                                                  {NameError::Empty, IDS_NAME_EMPTY},
+                                                  {NameError::AlreadyUsed, IDS_NAME_IN_USE},
+                                                  {NameError::TooLong, IDS_NAME_TOO_LONG}};
   for (const auto& [error, id] : cases) EXPECT_EQ(NameErrorMessageId(error), id) << static_cast<int>(error);
 }
 
@@ -70,12 +73,12 @@ TEST(InputBoxModel, CaptionAndPromptFollowTheMode) {
   struct Case {
     InputBoxMode mode;
     bool parameter;
-    int caption, prompt;
+    unsigned caption, prompt;
   };
-  const Case cases[] = {{InputBoxMode::Add, false, 3042, 3053},
-                        {InputBoxMode::Copy, false, 3044, 3053},
-                        {InputBoxMode::Rename, false, 3045, 3053},
-                        {InputBoxMode::Rename, true, 3106, 3107}};
+  const Case cases[] = {{InputBoxMode::Add, false, IDS_MGR_ADD, IDS_INPUT_NAME_PROMPT},
+                        {InputBoxMode::Copy, false, IDS_MGR_COPY, IDS_INPUT_NAME_PROMPT},
+                        {InputBoxMode::Rename, false, IDS_MGR_RENAME, IDS_INPUT_NAME_PROMPT},
+                        {InputBoxMode::Rename, true, IDS_PARAMETER_SETTING, IDS_PARAMETER_PROMPT}};
   for (const Case& c : cases) {
     InputBoxRequest r;
     r.mode = c.mode;

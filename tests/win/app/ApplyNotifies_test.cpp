@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Driver_win32.h"
+#include "mainwnd/MainModel.h"
 #include "res/resource.h"
 #include "ui/Resources_win32.h"
 
@@ -35,10 +36,10 @@ TEST(ApplyNotifiesTest, TypedNameIsStoredAndBothHandlerWindowsHearIt) {
   ASSERT_NE(edit, nullptr);
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Web 閲覧"));
   ClickButton(main, IDC_MAIN_APPLY);
-  const std::wstring heard = WaitForLog(log, L"Varden Hovl MainWnd Class\t1336\t1\t0\tposted");
-  EXPECT_NE(heard.find(L"Varden Hovl MainWnd Class\t1336\t1\t0\tposted"), std::wstring::npos) << heard.size();
-  EXPECT_NE(WaitForLog(log, L"VARDENZEBCLASS\t1336\t1\t0\tsent").find(L"VARDENZEBCLASS\t1336\t1\t0\tsent"),
-            std::wstring::npos);
+  // Posted to the one window, then sent to the other.
+  WaitForLog(log, L"VARDENZEBCLASS\t1336");
+  EXPECT_TRUE(HasSequence(ReadHandlerLog(log), {{L"Varden Hovl MainWnd Class", kMsgSettingsChanged, 1, 0, false},
+                                                {L"VARDENZEBCLASS", kMsgSettingsChanged, 1, 0, true}}));
 
   DWORD type = 0;
   std::vector<BYTE> data;

@@ -94,8 +94,7 @@ HWND MakeForegroundWindow() {
   HWND w = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
                            nullptr, nullptr, nullptr);
   SetForegroundWindow(w);
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+  Pump();
   return w;
 }
 

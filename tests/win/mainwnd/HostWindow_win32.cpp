@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "Driver_win32.h"
+
 namespace tapstart::test {
 namespace {
 
@@ -48,13 +50,7 @@ HWND HostWindow::AddButton(int id, int x, int y, int width, int height) const {
                          nullptr);
 }
 
-void HostWindow::Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
+void HostWindow::Pump() { test::Pump(); }
 
 LRESULT CALLBACK HostWindow::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
   if (msg == WM_NCCREATE) {

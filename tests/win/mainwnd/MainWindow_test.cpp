@@ -12,7 +12,6 @@
 #include "mainwnd/ButtonTabPage_win32.h"
 #include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/CfrmMain_win32.h"
-#include "res/osd_ids.h"
 #include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
@@ -25,7 +24,7 @@ class Environment : public testing::Environment {
   void SetUp() override {
     INITCOMMONCONTROLSEX icc{sizeof icc, 0xFF};
     InitCommonControlsEx(&icc);
-    RegisterMainWindowClass(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleW(nullptr)));
   }
 };
 const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new Environment);
@@ -37,14 +36,6 @@ class RecordingLink final : public HandlerLink {
   void Post(uintptr_t, uint32_t msg, uintptr_t, intptr_t) override { notifications += msg == kMsgSettingsChanged; }
   void Send(uintptr_t, uint32_t, uintptr_t, intptr_t) override {}
 };
-
-void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
 
 const std::wstring kUser = std::wstring(kProduct);
 std::wstring SetKey(int n) { return kUser + L"\\Setting\\Set" + std::to_wstring(n); }
@@ -63,7 +54,7 @@ class MainWindowTest : public testing::Test {
   }
   void Open(std::vector<std::u16string> args = {u"/k"}) {
     app = std::make_unique<CStdModule>(GetModuleHandleW(nullptr));
-    main = std::make_unique<CfrmMain>(*app);
+    main = std::make_unique<CfrmMain>(app->Values);
     main->Arguments = std::move(args);
     main->Link = &link;
     main->Ask = [this](HWND, const std::wstring& text, const std::wstring&, UINT) {
@@ -93,10 +84,6 @@ class MainWindowTest : public testing::Test {
     }
     return texts;
   }
-  void Click(HWND dialog, int id) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-    Pump();
-  }
   void TypeName(ButtonTabPage& page, int position, const std::wstring& text) {
     SetDlgItemTextW(page.Hwnd(), page.Ids().edits[position], text.c_str());
     Pump();
@@ -111,21 +98,23 @@ class MainWindowTest : public testing::Test {
 };
 
 TEST_F(MainWindowTest, TabsFollowTheKeyboardType) {
-  const std::wstring buttons = LoadStr(3010), onScreen = LoadStr(3011);
+  const std::wstring buttons = LoadStr(IDS_TAB_BUTTONS), onScreen = LoadStr(IDS_TAB_ONSCREEN);
   struct Case {
     DWORD bits;
     DWORD nr1t2;
     size_t tabs;
-    int layout;
+    TabLayout::Kind layout;
   };
-  for (const Case& c : {Case{3, 0, 3, -1}, Case{1, 0, 2, 1}, Case{2, 0, 2, 0}, Case{2, 1, 1, -2}, Case{3, 1, 2, 1}}) {
+  for (const Case& c : {Case{3, 0, 3, TabLayout::kAllTabs}, Case{1, 0, 2, TabLayout::kNoNotebookTab},
+                        Case{2, 0, 2, TabLayout::kNoDesktopTab}, Case{2, 1, 1, TabLayout::kOnScreenOnly},
+                        Case{3, 1, 2, TabLayout::kNoNotebookTab}}) {
     SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBPAD", c.bits);
     SetDword(HKEY_LOCAL_MACHINE, kProduct, L"NR1t2", c.nr1t2);
     Open();
     ASSERT_NE(Main(), nullptr);
     const auto texts = TabTexts();
     EXPECT_EQ(texts.size(), c.tabs) << c.bits;
-    EXPECT_EQ(main->TabLayout(), c.layout) << c.bits;
+    EXPECT_EQ(main->Layout().kind(), c.layout) << c.bits;
     EXPECT_EQ(texts.back(), onScreen);
     if (c.tabs > 1) EXPECT_EQ(texts.front(), buttons);
     Close();
@@ -157,14 +146,14 @@ TEST_F(MainWindowTest, CaptionOverridesAreCutTo28Bytes) {
   SetString(HKEY_LOCAL_MACHINE, kUser + L"\\UTLSetting\\ButtonName", L"AppKey6", L"Left");
   Open();
   EXPECT_EQ(TabTexts()[0], std::wstring(28, L'T'));
-  EXPECT_EQ(TabTexts()[1], LoadStr(3010));
+  EXPECT_EQ(TabTexts()[1], LoadStr(IDS_TAB_BUTTONS));
   ButtonTabPage& dt = *main->DesktopPage();
   ButtonTabPage& nt = *main->NotebookPage();
   wchar_t text[64] = {};
   GetDlgItemTextW(dt.Hwnd(), dt.Ids().labels[1], text, 64);
   EXPECT_STREQ(text, L"Mail");
   GetDlgItemTextW(dt.Hwnd(), dt.Ids().labels[0], text, 64);
-  EXPECT_EQ(std::wstring(text), LoadStr(3016) + L"1");
+  EXPECT_EQ(std::wstring(text), LoadStr(IDS_BUTTON_PREFIX) + L"1");
   GetDlgItemTextW(nt.Hwnd(), nt.Ids().labels[0], text, 64);
   EXPECT_STREQ(text, L"Left");
 }
@@ -175,7 +164,7 @@ TEST_F(MainWindowTest, QstartLabelsTheFirstNotebookButtonsFn) {
   ButtonTabPage& nt = *main->NotebookPage();
   wchar_t text[64] = {};
   GetDlgItemTextW(nt.Hwnd(), nt.Ids().labels[1], text, 64);
-  EXPECT_EQ(std::wstring(text), LoadStr(3275) + L"2");
+  EXPECT_EQ(std::wstring(text), LoadStr(IDS_FN_PREFIX) + L"2");
 }
 
 TEST_F(MainWindowTest, PositionsBeyondTheCountsAreHidden) {
@@ -228,7 +217,7 @@ TEST_F(MainWindowTest, PicturesFollowLaunchCodeAndImageMode) {
 
 TEST_F(MainWindowTest, OkWithoutChangesClosesWithoutPromptOrNotification) {
   Open();
-  Click(Main(), IDC_MAIN_OK);
+  Press(Main(), IDC_MAIN_OK);
   EXPECT_TRUE(asked.empty());
   EXPECT_TRUE(Closed());
   EXPECT_EQ(link.notifications, 0);
@@ -251,9 +240,9 @@ TEST_F(MainWindowTest, OkAfterAChangeAsksAndObeysTheAnswer) {
     TypeName(*main->DesktopPage(), 1, L"Browser");
     EXPECT_EQ(main->Model().live.buttons[1].name, u"Browser");
     answer = c.answer;
-    Click(Main(), IDC_MAIN_OK);
+    Press(Main(), IDC_MAIN_OK);
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], LoadStr(3110));
+    EXPECT_EQ(asked[0], LoadStr(IDS_SAVE_QUESTION));
     EXPECT_EQ(Closed(), c.closed) << c.answer;
     EXPECT_EQ(link.notifications, c.saved ? 1 : 0);
     DWORD type = 0;
@@ -270,9 +259,9 @@ TEST_F(MainWindowTest, OkAfterAChangeAsksAndObeysTheAnswer) {
 TEST_F(MainWindowTest, ApplyTwiceSavesAndNotifiesTwice) {
   Open();
   TypeName(*main->DesktopPage(), 0, L"ノート");
-  Click(Main(), IDC_MAIN_APPLY);
+  Press(Main(), IDC_MAIN_APPLY);
   TypeName(*main->NotebookPage(), 0, L"左");
-  Click(Main(), IDC_MAIN_APPLY);
+  Press(Main(), IDC_MAIN_APPLY);
   EXPECT_EQ(link.notifications, 2);
   EXPECT_FALSE(Closed());
   DWORD type = 0;
@@ -323,7 +312,7 @@ TEST_F(MainWindowTest, DefaultOnTheDesktopPageResetsTheNotebookToo) {
   SetString(HKEY_CURRENT_USER, ButtonKey(1, 6), L"DispTitle", L"Mine6");
   Open();
   EXPECT_EQ(main->Model().live.buttons[5].name, u"Mine6");
-  Click(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().defaults);
+  Press(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().defaults);
   EXPECT_EQ(main->Model().live.buttons[0].name, u"Factory1");
   EXPECT_EQ(main->Model().live.buttons[5].name, u"Factory6");
   wchar_t text[64] = {};
@@ -342,7 +331,7 @@ TEST_F(MainWindowTest, CurrentPatternZeroIsTreatedAsPatternOne) {
   ButtonTabPage& dt = *main->DesktopPage();
   EXPECT_EQ(SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_GETCURSEL, 0, 0), 0);
   TypeName(dt, 0, L"Edited");
-  Click(Main(), IDC_MAIN_APPLY);
+  Press(Main(), IDC_MAIN_APPLY);
   DWORD type = 0;
   std::vector<BYTE> data;
   EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, SetKey(0) + L"\\AppKey1", L"DispTitle", type, data));
@@ -399,7 +388,7 @@ TEST_F(MainWindowTest, OnScreenMnemonicsLeaveOtherAltKeysAlone) {
   Open();
   ShowWindow(Main(), SW_SHOW);
   SetForegroundWindow(Main());
-  main->SelectTab(2);
+  main->ShowTab(2);
   Pump();
   CtabMainOSDTab& osd = *main->OnScreenPage();
   SetFocus(GetDlgItem(osd.Hwnd(), IDC_OSD_DEFAULT));
@@ -430,8 +419,8 @@ TEST_F(MainWindowTest, OwnSetupButtonHandsOverInTheJapaneseInterfaceAndEnds) {
   };
   for (const Case& c : {Case{1033, 1}, Case{2052, 1}, Case{1041, 0}}) {
     Open();
-    app->UiLanguage = c.language;
-    Click(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[c.record]);
+    app->Values.UiLanguage = c.language;
+    Press(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[c.record]);
     EXPECT_NE(main->Hwnd(), nullptr) << c.language;
     Close();
   }
@@ -441,8 +430,8 @@ TEST_F(MainWindowTest, OwnSetupButtonHandsOverInTheJapaneseInterfaceAndEnds) {
   EXPECT_EXIT(
       {
         Open();
-        app->UiLanguage = 1041;
-        Click(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[1]);
+        app->Values.UiLanguage = 1041;
+        Press(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[1]);
       },
       testing::ExitedWithCode(0), "");
   std::wstring line;
@@ -503,7 +492,7 @@ TEST_F(MainWindowTest, ShiftTabOnOkGivesThePagesLastButtonTheFocusAndTheDefaultL
   };
   for (const Case& c : {Case{0, main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().wizard},
                         Case{2, main->OnScreenPage()->Hwnd(), IDC_OSD_SELECT}}) {
-    main->SelectTab(c.tab);
+    main->ShowTab(c.tab);
     SendDlgItemMessageW(Main(), IDC_MAIN_OK, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     MSG back{GetDlgItem(Main(), IDC_MAIN_OK), WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(main->PreTranslate(back)) << c.tab;

@@ -9,6 +9,7 @@
 #include "store/RegistryStore_win32.h"
 #include "store/SettingsStore.h"
 #include "store/Text.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart::test {
 namespace {
@@ -47,7 +48,7 @@ class OnScreenStoreTest : public testing::TestWithParam<Layout> {
       SetString(HKEY_CURRENT_USER, kUserKey, L"FontFace", text);
     else
       SetDword(HKEY_CURRENT_USER, kUserKey, k == L"FontSize" ? L"size" : key,
-               static_cast<DWORD>(DecimalValue(U16(text))));
+               static_cast<DWORD>(DecimalValue(Utf16(text))));
   }
 
   RegistryStore backend;
@@ -88,7 +89,7 @@ TEST_P(OnScreenStoreTest, UserSettings_FallBackToTheFactoryValues) {
       {L"OnScreen", L"0", {0, u"Liberation Sans", 2, 0x00123456}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(ToUtf8(U16(std::wstring(c.key) + L"=" + c.text)));
+    SCOPED_TRACE(ToUtf8(Utf16(std::wstring(c.key) + L"=" + c.text)));
     DeleteTree(HKEY_CURRENT_USER, kUserKey);
     WritePrivateProfileStringW(L"ONSCREEN", nullptr, nullptr, L"VARDENZEB.INI");
     SeedUser(c.key, c.text);

@@ -3,15 +3,15 @@
 
 #include <commctrl.h>
 
-#include "res/osd_ids.h"
+#include "Driver_win32.h"
+#include "mainwnd/CMainTabCtrl_win32.h"
+#include "res/resource.h"
 #include "ui/Resources_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart::test {
 namespace {
 
-constexpr UINT kIdsUiFace = 3002;
-constexpr UINT kUiHeight = 138;
-constexpr UINT kLargeHeight = 133;
 
 // A dialog template of the main dialog's size, in the UI face at 9 points as the main window runs it, without
 // controls: they are added as windows.
@@ -32,21 +32,27 @@ std::vector<WORD> MainTemplate(const std::wstring& face) {
   return t;
 }
 
-Font MakeFont(const std::wstring& face, int height) {
-  LOGFONTW lf{};
-  lf.lfHeight = height;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  face.copy(lf.lfFaceName, LF_FACESIZE - 1);
-  return Font(CreateFontIndirectW(&lf));
-}
-
 }  // namespace
 
-void FakeMain::RestoreDefaults(int pageIndex) {
+void FakeMain::RestoreDefaults(PageIndex pageIndex) {
   calls.push_back("RestoreDefaults " + std::to_string(pageIndex));
   if (pageIndex != kOnScreenPage) return;
   live = defaults;
   if (page != nullptr) page->ShowSettings();
+}
+
+void FakeMain::ShowTab(int index) {
+  if (host == nullptr || TabControl(host->Tab()).Selected() == index) return;
+  ++host->tabChanges;
+  TabControl(host->Tab()).Select(index);
+}
+
+void FakeMain::FocusTabControl() {
+  if (host != nullptr) SetFocus(host->Tab());
+}
+
+void FakeMain::TakeDefaultLookFromOk() {
+  if (host != nullptr) Button(host->Ok()).SetDefaultLook(false);
 }
 
 OsdHost::OsdHost(HostLanguage language) {
@@ -54,7 +60,7 @@ OsdHost::OsdHost(HostLanguage language) {
   InitCommonControlsEx(&icc);
   const HINSTANCE inst = GetModuleHandleW(nullptr);
   const WORD lang = language.lang;
-  const std::wstring face = lang != 0 ? StringIn(lang, kIdsUiFace) : LoadStr(kIdsUiFace);
+  const std::wstring face = lang != 0 ? StringIn(lang, IDS_UI_FACE) : LoadStr(IDS_UI_FACE);
   const std::vector<WORD> t = MainTemplate(face);
   main_ = CreateDialogIndirectParamW(inst, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()), nullptr, Proc,
                                      reinterpret_cast<LPARAM>(this));
@@ -63,7 +69,7 @@ OsdHost::OsdHost(HostLanguage language) {
   MapDialogRect(main_, &tabRect);
   HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
                              tabRect.left, tabRect.top, tabRect.right - tabRect.left, tabRect.bottom - tabRect.top,
-                             main_, reinterpret_cast<HMENU>(1043), inst, nullptr);
+                             main_, reinterpret_cast<HMENU>(IDC_MAIN_TAB), inst, nullptr);
   for (int i = 0; i < 3; ++i) {
     std::wstring text = i < 2 ? L"Button Settings" : L"On-Screen Settings";
     TCITEMW item{};
@@ -76,10 +82,11 @@ OsdHost::OsdHost(HostLanguage language) {
   MapDialogRect(main_, &okRect);
   CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, okRect.left,
                   okRect.top, okRect.right - okRect.left, okRect.bottom - okRect.top, main_,
-                  reinterpret_cast<HMENU>(1042), inst, nullptr);
+                  reinterpret_cast<HMENU>(IDC_MAIN_OK), inst, nullptr);
 
   page.CreateModeless(main_, face, 9);
   fake.page = &page;
+  fake.host = this;
   RECT area = tabRect;
   SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   SetWindowPos(page.Hwnd(), HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -87,13 +94,13 @@ OsdHost::OsdHost(HostLanguage language) {
   page.SetCaptions();
   if (lang != 0) {
     const std::pair<int, UINT> captions[] = {
-        {IDC_OSD_DEFAULT, 3014},    {IDC_OSD_DISPLAY, 3030},     {IDC_OSD_FONT_LABEL, 3031},
-        {IDC_OSD_SIZE_LABEL, 3032}, {IDC_OSD_COLOR_LABEL, 3033}, {IDC_OSD_SELECT, 3034},
-        {IDC_OSD_PREVIEW_LABEL, 3035}};
+        {IDC_OSD_DEFAULT, IDS_DEFAULT},    {IDC_OSD_DISPLAY, IDS_OSD_DISPLAY},     {IDC_OSD_FONT_LABEL, IDS_OSD_FONT},
+        {IDC_OSD_SIZE_LABEL, IDS_OSD_SIZE}, {IDC_OSD_COLOR_LABEL, IDS_OSD_COLOR}, {IDC_OSD_SELECT, IDS_OSD_SELECT},
+        {IDC_OSD_PREVIEW_LABEL, IDS_OSD_PREVIEW}};
     for (const auto& [id, text] : captions) SetDlgItemTextW(page.Hwnd(), id, StringIn(lang, text).c_str());
   }
-  uiFont_ = MakeFont(face, lang != 0 ? IntIn(lang, kUiHeight, 14) : LoadRcInt(kUiHeight, 14));
-  largeFont_ = MakeFont(face, lang != 0 ? IntIn(lang, kLargeHeight, 16) : LoadRcInt(kLargeHeight, 16));
+  uiFont_ = MakeFont(face, lang != 0 ? IntIn(lang, IDR_HEIGHT_UI, 14) : LoadRcInt(IDR_HEIGHT_UI, 14));
+  largeFont_ = MakeFont(face, lang != 0 ? IntIn(lang, IDR_HEIGHT_LARGE, 16) : LoadRcInt(IDR_HEIGHT_LARGE, 16));
   page.ApplyFonts(uiFont_.Get(), largeFont_.Get());
   page.FillFontList();
   page.ShowSettings();
@@ -105,17 +112,11 @@ OsdHost::OsdHost(HostLanguage language) {
 
 OsdHost::~OsdHost() {
   fake.page = nullptr;
+  fake.host = nullptr;
   if (main_ != nullptr) DestroyWindow(main_);
 }
 
-void OsdHost::Pump() const {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (main_ != nullptr && IsDialogMessageW(main_, &m)) continue;
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
+void OsdHost::Pump() const { test::Pump(main_); }
 
 void OsdHost::ShowPage() const {
   SendMessageW(page.Hwnd(), kMsgPageShown, 0, 0);
@@ -129,18 +130,6 @@ INT_PTR CALLBACK OsdHost::Proc(HWND hwnd, UINT msg, WPARAM, LPARAM l) {
   }
   auto* self = reinterpret_cast<OsdHost*>(GetWindowLongPtrW(hwnd, DWLP_USER));
   if (self == nullptr) return FALSE;
-  if (msg == WM_NOTIFY) {
-    const auto* n = reinterpret_cast<const NMHDR*>(l);
-    if (n->idFrom == 1043 && n->code == static_cast<UINT>(TCN_SELCHANGE)) {
-      // As the main window does: it shows the selected tab's page, which then hears that it was shown.
-      ++self->tabChanges;
-      if (self->postShown)
-        PostMessageW(self->page.Hwnd(), kMsgPageShown, 0, 0);
-      else
-        SendMessageW(self->page.Hwnd(), kMsgPageShown, 0, 0);
-      return TRUE;
-    }
-  }
   // The host stays open whatever key reaches it.
   if (msg == WM_COMMAND) return TRUE;
   return FALSE;
@@ -177,8 +166,5 @@ WorkAreaBottom::WorkAreaBottom(int bottom) {
 WorkAreaBottom::~WorkAreaBottom() {
   if (applied_) SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved_, 0);
 }
-
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
-std::wstring W(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
 
 }  // namespace tapstart::test

@@ -8,36 +8,50 @@
 #include <vector>
 
 #include "mainwnd/CtabMainOSDTab_win32.h"
+#include "mainwnd/MainModel.h"
 #include "mainwnd/OnScreenData.h"
 #include "store/UserData.h"
 #include "ui/Handles_win32.h"
 
 namespace tapstart::test {
 
+class OsdHost;
+
 // Records what the page asks of the main window; Default restores its factory settings and shows them again.
+// The main window's own controls are the host's tab control and OK button.
 class FakeMain final : public MainServices {
  public:
-  void ChangePattern(int page) override { calls.push_back("ChangePattern " + std::to_string(page)); }
-  void RunWizard(int page) override { calls.push_back("RunWizard " + std::to_string(page)); }
+  void ChangePattern(PageIndex page) override { calls.push_back("ChangePattern " + std::to_string(page)); }
+  void RunWizard(PageIndex page) override { calls.push_back("RunWizard " + std::to_string(page)); }
   void RunSettingManager() override { calls.push_back("RunSettingManager"); }
-  void RestoreDefaults(int page) override;
+  void RestoreDefaults(PageIndex page) override;
+  void EditButton(int record) override { calls.push_back("EditButton " + std::to_string(record)); }
   void PageOk() override { calls.push_back("PageOk"); }
   void PageClose() override { calls.push_back("PageClose"); }
   void SetAppActive(bool active) override { calls.push_back(active ? "SetAppActive 1" : "SetAppActive 0"); }
+  void MarkFocus(int labelId, bool focused) override { marked = focused ? labelId : 0; }
+  bool IsMarked(int labelId) const override { return labelId == marked; }
+  void ShowTab(int index) override;
+  void FocusTabControl() override;
+  void TakeDefaultLookFromOk() override;
   USER_DATA& LiveUserData() override { return user; }
   ONSCREEN_DATA& LiveOnScreen() override { return live; }
+  const MachineSettings& Machine() const override { return machine; }
   const std::u16string& PreviewText() const override { return preview; }
   const std::u16string& CommandLineText() const override { return commandLine; }
-  int TabLayout() const override { return layout; }
+  TabLayout Layout() const override { return TabLayout(layout); }
 
   std::vector<std::string> calls;
   ONSCREEN_DATA live{1, u"Tahoma", 3, 0x000000FF};
   ONSCREEN_DATA defaults{0, u"Liberation Sans", 2, 0x0000FF00};
   USER_DATA user;
+  MachineSettings machine;
   std::u16string preview;
   std::u16string commandLine = u"/k";
-  int layout = -1;
+  TabLayout::Kind layout = TabLayout::kAllTabs;
+  int marked = 0;
   CtabMainOSDTab* page = nullptr;
+  OsdHost* host = nullptr;
 };
 
 // The language a host takes its face, font heights and captions from.
@@ -65,8 +79,7 @@ class OsdHost {
 
   FakeMain fake;
   CtabMainOSDTab page{fake};
-  int tabChanges = 0;  // TCN_SELCHANGE notifications the main dialog received
-  bool postShown = false;  // the main dialog tells the page it was shown later (posted), not at once
+  int tabChanges = 0;  // tabs the page asked the main window to show
 
  private:
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
@@ -92,8 +105,5 @@ class WorkAreaBottom {
   RECT saved_{};
   bool applied_ = false;
 };
-
-std::u16string U16(const std::wstring& s);
-std::wstring W(std::u16string_view s);
 
 }  // namespace tapstart::test

@@ -6,8 +6,9 @@
 #include <string>
 
 #include "OsdHost_win32.h"
-#include "res/osd_ids.h"
 #include "store/Text.h"
+#include "res/resource.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart::test {
 namespace {
@@ -97,16 +98,16 @@ TEST_P(OsdLayoutTest, CaptionsAreShownWhole) {
     RECT client{};
     GetClientRect(control, &client);
     const SIZE caption = CaptionSize(control, text);
-    EXPECT_LE(caption.cx + margin, client.right) << id << " " << ToUtf8(U16(text));
-    EXPECT_LE(caption.cy, client.bottom) << id << " " << ToUtf8(U16(text));
+    EXPECT_LE(caption.cx + margin, client.right) << id << " " << ToUtf8(Utf16(text));
+    EXPECT_LE(caption.cy, client.bottom) << id << " " << ToUtf8(Utf16(text));
   }
   // The size steps fit their combo beside its arrow.
   HWND size = host.Item(IDC_OSD_SIZE);
   RECT client{};
   GetClientRect(size, &client);
-  for (UINT id = 3005; id <= 3009; ++id) {
+  for (UINT id = IDS_SIZE_MINIMUM; id <= IDS_SIZE_MAXIMUM; ++id) {
     const std::wstring text = StringIn(GetParam(), id);
-    EXPECT_LE(CaptionSize(size, text).cx + GetSystemMetrics(SM_CXVSCROLL) + 8, client.right) << ToUtf8(U16(text));
+    EXPECT_LE(CaptionSize(size, text).cx + GetSystemMetrics(SM_CXVSCROLL) + 8, client.right) << ToUtf8(Utf16(text));
   }
 }
 

@@ -9,7 +9,6 @@
 
 #include "DialogDriving.h"
 #include "manager/CfrmInputBox_win32.h"
-#include "res/manager_ids.h"
 #include "res/resource.h"
 #include "ui/Resources_win32.h"
 
@@ -22,11 +21,11 @@ class InputBoxDialogTest : public testing::Test {
     box = std::make_unique<CfrmInputBox>(request, [this](HWND, const std::wstring& text, const std::wstring& caption,
                                                          UINT type) {
       messages.push_back(text);
-      EXPECT_EQ(caption, LoadStr(3056));
+      EXPECT_EQ(caption, LoadStr(IDS_INPUT_ERROR));
       EXPECT_EQ(type, static_cast<UINT>(MB_OK | MB_ICONERROR));
       return IDOK;
     });
-    ASSERT_TRUE(box->CreateModeless(nullptr, LoadStr(3002), 9));
+    ASSERT_TRUE(box->CreateModeless(nullptr, LoadStr(IDS_UI_FACE), 9));
     dlg = box->Hwnd();
     ShowWindow(dlg, SW_SHOW);
     SetForegroundWindow(dlg);
@@ -58,10 +57,10 @@ TEST_F(InputBoxDialogTest, OpensWithCaptionPromptAndTheStartTextSelected) {
     UINT caption, prompt;
     std::u16string start;
   };
-  const Case cases[] = {{InputBoxMode::Add, false, 3042, 3053, u""},
-                        {InputBoxMode::Copy, false, 3044, 3053, u"Copy Work"},
-                        {InputBoxMode::Rename, false, 3045, 3053, u"Home"},
-                        {InputBoxMode::Add, true, 3106, 3107, u"-silent"}};
+  const Case cases[] = {{InputBoxMode::Add, false, IDS_MGR_ADD, IDS_INPUT_NAME_PROMPT, u""},
+                        {InputBoxMode::Copy, false, IDS_MGR_COPY, IDS_INPUT_NAME_PROMPT, u"Copy Work"},
+                        {InputBoxMode::Rename, false, IDS_MGR_RENAME, IDS_INPUT_NAME_PROMPT, u"Home"},
+                        {InputBoxMode::Add, true, IDS_PARAMETER_SETTING, IDS_PARAMETER_PROMPT, u"-silent"}};
   for (const Case& c : cases) {
     InputBoxRequest r;
     r.mode = c.mode;
@@ -71,15 +70,15 @@ TEST_F(InputBoxDialogTest, OpensWithCaptionPromptAndTheStartTextSelected) {
     Open(r);
     EXPECT_EQ(TextOf(dlg), LoadStr(c.caption));
     EXPECT_EQ(TextOf(GetDlgItem(dlg, IDC_INPUT_PROMPT)), LoadStr(c.prompt));
-    EXPECT_EQ(TextOf(GetDlgItem(dlg, IDC_INPUT_OK)), LoadStr(3051));
-    EXPECT_EQ(TextOf(GetDlgItem(dlg, IDC_INPUT_CANCEL)), LoadStr(3052));
+    EXPECT_EQ(TextOf(GetDlgItem(dlg, IDC_INPUT_OK)), LoadStr(IDS_INPUT_OK));
+    EXPECT_EQ(TextOf(GetDlgItem(dlg, IDC_INPUT_CANCEL)), LoadStr(IDS_INPUT_CANCEL));
     EXPECT_EQ(TextOf(Edit()), Wide(c.start));
     EXPECT_EQ(GetFocus(), Edit());
     EXPECT_EQ(Selection(), std::make_pair(DWORD{0}, static_cast<DWORD>(c.start.size())));
     EXPECT_EQ(FontOf(Edit()).lfHeight, LoadRcInt(IDR_HEIGHT_LARGE, 0));
     for (int id : {IDC_INPUT_PROMPT, IDC_INPUT_OK, IDC_INPUT_CANCEL})
-      EXPECT_EQ(FontOf(GetDlgItem(dlg, id)).lfHeight, LoadRcInt(IDR_HEIGHT_136, 0)) << id;
-    EXPECT_EQ(std::wstring(FontOf(Edit()).lfFaceName), LoadStr(3002));
+      EXPECT_EQ(FontOf(GetDlgItem(dlg, id)).lfHeight, LoadRcInt(IDR_HEIGHT_TEXT, 0)) << id;
+    EXPECT_EQ(std::wstring(FontOf(Edit()).lfFaceName), LoadStr(IDS_UI_FACE));
     EXPECT_NE(SendMessageW(dlg, WM_GETICON, ICON_BIG, 0), 0);
     box.reset();
   }
@@ -94,10 +93,10 @@ TEST_F(InputBoxDialogTest, RefusesBadNamesWithTheirMessageAndKeepsTheTextSelecte
     std::wstring text;
     UINT message;
   };
-  const Case refused[] = {{L"", 3057},
-                          {L"Home", 3055},
-                          {L"abcdefghijklmnopqrstu", 3058},  // 21 bytes
-                          {L"Work", 3055}};
+  const Case refused[] = {{L"", IDS_NAME_EMPTY},
+                          {L"Home", IDS_NAME_IN_USE},
+                          {L"abcdefghijklmnopqrstu", IDS_NAME_TOO_LONG},  // 21 bytes
+                          {L"Work", IDS_NAME_IN_USE}};
   for (const Case& c : refused) {
     messages.clear();
     EXPECT_TRUE(SubmitText(c.text)) << c.text.size();
@@ -120,7 +119,7 @@ TEST_F(InputBoxDialogTest, TwentyBytesAreAcceptedInTheSystemCodePage) {
   r.existingNames = {u"Home"};
   Open(r);
   EXPECT_TRUE(SubmitText(L"Home"));  // unchanged name
-  EXPECT_EQ(messages, std::vector<std::wstring>{LoadStr(3055)});
+  EXPECT_EQ(messages, std::vector<std::wstring>{LoadStr(IDS_NAME_IN_USE)});
   EXPECT_FALSE(SubmitText(L"abcdefghijklmnopqrst"));
   EXPECT_EQ(box->Model().Accepted(), u"abcdefghijklmnopqrst");
 }
@@ -166,7 +165,7 @@ TEST(RunInputBox, ModalBoxReturnsTheNameOnOkAndNothingOnCancel) {
     std::optional<std::u16string> result;
     WithResponder([&] { result = RunInputBox(nullptr, r); },
                   [&] {
-                    HWND box = WaitForOwnDialog(LoadStr(3044), nullptr);
+                    HWND box = WaitForOwnDialog(LoadStr(IDS_MGR_COPY), nullptr);
                     if (box == nullptr) return;
                     PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.button, BN_CLICKED), 0);
                     WaitGone(box);

@@ -8,7 +8,6 @@
 
 #include "DialogDriving.h"
 #include "manager/CfrmManager_win32.h"
-#include "res/manager_ids.h"
 #include "res/resource.h"
 #include "ui/Resources_win32.h"
 
@@ -59,7 +58,7 @@ class ManagerDialogTest : public testing::Test {
           requests.push_back(request);
           return nextName;
         });
-    ASSERT_TRUE(manager->CreateModeless(nullptr, LoadStr(3002), 9));
+    ASSERT_TRUE(manager->CreateModeless(nullptr, LoadStr(IDS_UI_FACE), 9));
     dlg = manager->Hwnd();
     ShowWindow(dlg, SW_SHOW);
     SetForegroundWindow(dlg);
@@ -74,7 +73,7 @@ class ManagerDialogTest : public testing::Test {
   std::vector<std::wstring> ListNames() const {
     std::vector<std::wstring> names;
     const int n = static_cast<int>(SendMessageW(Ctl(IDC_MGR_LIST), LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) names.push_back(ListItem(Ctl(IDC_MGR_LIST), i));
+    for (int i = 0; i < n; ++i) names.push_back(ListLine(Ctl(IDC_MGR_LIST), i));
     return names;
   }
   void SelectRow(int index) {
@@ -99,19 +98,19 @@ class ManagerDialogTest : public testing::Test {
 
 TEST_F(ManagerDialogTest, OpensWithTheSetsTextsFontsAndIcon) {
   Open({u"Home", u"Work", u"Games"}, 2);
-  EXPECT_EQ(TextOf(dlg), LoadStr(3040));
+  EXPECT_EQ(TextOf(dlg), LoadStr(IDS_MGR_TITLE));
   EXPECT_EQ(ListNames(), (std::vector<std::wstring>{L"Home", L"Work", L"Games"}));
   EXPECT_EQ(Selection(), 1);
   struct Text {
     int id;
     std::wstring text;
   };
-  const Text texts[] = {{IDC_MGR_LABEL, LoadStr(3041)},
-                        {IDC_MGR_ADD, LoadStr(3042) + LoadStr(3060)},
-                        {IDC_MGR_DELETE, LoadStr(3043) + LoadStr(3061)},
-                        {IDC_MGR_COPY, LoadStr(3044) + LoadStr(3062)},
-                        {IDC_MGR_RENAME, LoadStr(3045) + LoadStr(3063)},
-                        {IDC_MGR_CLOSE, LoadStr(3046) + LoadStr(3064)}};
+  const Text texts[] = {{IDC_MGR_LABEL, LoadStr(IDS_MGR_LIST_LABEL)},
+                        {IDC_MGR_ADD, LoadStr(IDS_MGR_ADD) + LoadStr(IDS_MGR_ADD_KEY)},
+                        {IDC_MGR_DELETE, LoadStr(IDS_MGR_DELETE) + LoadStr(IDS_MGR_DELETE_KEY)},
+                        {IDC_MGR_COPY, LoadStr(IDS_MGR_COPY) + LoadStr(IDS_MGR_COPY_KEY)},
+                        {IDC_MGR_RENAME, LoadStr(IDS_MGR_RENAME) + LoadStr(IDS_MGR_RENAME_KEY)},
+                        {IDC_MGR_CLOSE, LoadStr(IDS_MGR_CLOSE) + LoadStr(IDS_MGR_CLOSE_KEY)}};
   for (const Text& t : texts) EXPECT_EQ(TextOf(Ctl(t.id)), t.text) << t.id;
 
   EXPECT_TRUE(Enabled(IDC_MGR_ADD));
@@ -119,14 +118,14 @@ TEST_F(ManagerDialogTest, OpensWithTheSetsTextsFontsAndIcon) {
   EXPECT_FALSE(Enabled(IDC_MGR_DELETE));  // the current set is selected
   EXPECT_TRUE(Enabled(IDC_MGR_RENAME));
 
-  const std::wstring face = LoadStr(3002);
+  const std::wstring face = LoadStr(IDS_UI_FACE);
   const LOGFONTW list = FontOf(Ctl(IDC_MGR_LIST));
   EXPECT_EQ(list.lfHeight, LoadRcInt(IDR_HEIGHT_LARGE, 0));
   EXPECT_EQ(list.lfCharSet, DEFAULT_CHARSET);
   EXPECT_EQ(std::wstring(list.lfFaceName), face);
   for (int id : {IDC_MGR_LABEL, IDC_MGR_ADD, IDC_MGR_DELETE, IDC_MGR_COPY, IDC_MGR_RENAME, IDC_MGR_CLOSE}) {
     const LOGFONTW lf = FontOf(Ctl(id));
-    EXPECT_EQ(lf.lfHeight, LoadRcInt(IDR_HEIGHT_136, 0)) << id;
+    EXPECT_EQ(lf.lfHeight, LoadRcInt(IDR_HEIGHT_TEXT, 0)) << id;
     EXPECT_EQ(std::wstring(lf.lfFaceName), face) << id;
   }
   EXPECT_EQ(std::wstring(FontOf(dlg).lfFaceName), face);  // the template's font was replaced
@@ -163,7 +162,7 @@ TEST_F(ManagerDialogTest, AddCopyAndRenameWriteTheRegistry) {
   Press(dlg, IDC_MGR_COPY);
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_EQ(requests[1].mode, InputBoxMode::Copy);
-  EXPECT_EQ(requests[1].startText, Utf16(LoadStr(3044)) + u" Work");
+  EXPECT_EQ(requests[1].startText, Utf16(LoadStr(IDS_MGR_COPY)) + u" Work");
   EXPECT_EQ(requests[1].existingNames.size(), 3u);
   EXPECT_EQ(Selection(), 3);
   EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProduct, L"NumSetting"), 4u);
@@ -199,8 +198,8 @@ TEST_F(ManagerDialogTest, DeleteAsksThenRenumbersTheSetsInTheRegistry) {
   boxAnswer = IDCANCEL;
   Press(dlg, IDC_MGR_DELETE);
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, L"B " + LoadStr(3047));
-  EXPECT_EQ(boxes[0].caption, LoadStr(3043));
+  EXPECT_EQ(boxes[0].text, L"B " + LoadStr(IDS_MGR_DELETE_QUESTION));
+  EXPECT_EQ(boxes[0].caption, LoadStr(IDS_MGR_DELETE));
   EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OKCANCEL | MB_ICONQUESTION));
   EXPECT_EQ(ListNames().size(), 4u);
   EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProduct, L"NumSetting"), 4u);
@@ -283,19 +282,19 @@ TEST(ManagerEndToEnd, RealInputBoxAndMessageBoxesAppearAndAnswer) {
   RegistryEnv env;
   Seed(env.store, {u"Home", u"Work"}, 1);
   CfrmManager manager(env.store);
-  ASSERT_TRUE(manager.CreateModeless(nullptr, LoadStr(3002), 9));
+  ASSERT_TRUE(manager.CreateModeless(nullptr, LoadStr(IDS_UI_FACE), 9));
   const HWND dlg = manager.Hwnd();
   ShowWindow(dlg, SW_SHOW);
 
   std::wstring errorText, inputPrompt;
   WithResponder([&] { Press(dlg, IDC_MGR_ADD); },
                 [&] {
-                  HWND box = WaitForOwnDialog(LoadStr(3042), dlg);
+                  HWND box = WaitForOwnDialog(LoadStr(IDS_MGR_ADD), dlg);
                   if (box == nullptr) return;
                   inputPrompt = TextOf(GetDlgItem(box, IDC_INPUT_PROMPT));
                   SetDlgItemTextW(box, IDC_INPUT_EDIT, L"abcdefghijklmnopqrstu");  // 21 bytes
                   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_INPUT_OK, BN_CLICKED), 0);
-                  HWND error = WaitForOwnDialog(LoadStr(3056), dlg);
+                  HWND error = WaitForOwnDialog(LoadStr(IDS_INPUT_ERROR), dlg);
                   if (error == nullptr) return;
                   errorText = TextOf(GetDlgItem(error, 0xFFFF));  // the message box's text control
                   PostMessageW(error, WM_COMMAND, IDOK, 0);
@@ -304,21 +303,21 @@ TEST(ManagerEndToEnd, RealInputBoxAndMessageBoxesAppearAndAnswer) {
                   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_INPUT_OK, BN_CLICKED), 0);
                   WaitGone(box);
                 });
-  EXPECT_EQ(inputPrompt, LoadStr(3053));
-  EXPECT_EQ(errorText, LoadStr(3058));
-  EXPECT_EQ(ListItem(GetDlgItem(dlg, IDC_MGR_LIST), 2), L"abcdefghijklmnopqrst");
+  EXPECT_EQ(inputPrompt, LoadStr(IDS_INPUT_NAME_PROMPT));
+  EXPECT_EQ(errorText, LoadStr(IDS_NAME_TOO_LONG));
+  EXPECT_EQ(ListLine(GetDlgItem(dlg, IDC_MGR_LIST), 2), L"abcdefghijklmnopqrst");
   EXPECT_EQ(ReadString(HKEY_CURRENT_USER, SetKey(3), L"SetName"), L"abcdefghijklmnopqrst");
 
   std::wstring question;
   WithResponder([&] { Press(dlg, IDC_MGR_DELETE); },
                 [&] {
-                  HWND box = WaitForOwnDialog(LoadStr(3043), dlg);
+                  HWND box = WaitForOwnDialog(LoadStr(IDS_MGR_DELETE), dlg);
                   if (box == nullptr) return;
                   question = TextOf(GetDlgItem(box, 0xFFFF));
                   PostMessageW(box, WM_COMMAND, IDOK, 0);
                   WaitGone(box);
                 });
-  EXPECT_EQ(question, L"abcdefghijklmnopqrst " + LoadStr(3047));
+  EXPECT_EQ(question, L"abcdefghijklmnopqrst " + LoadStr(IDS_MGR_DELETE_QUESTION));
   EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProduct, L"NumSetting"), 2u);
   EXPECT_EQ(SendMessageW(GetDlgItem(dlg, IDC_MGR_LIST), LB_GETCOUNT, 0, 0), 2);
 }

@@ -10,9 +10,9 @@
 #include "DialogDriving.h"
 #include "manager/CfrmInputBox_win32.h"
 #include "manager/CfrmManager_win32.h"
-#include "res/manager_ids.h"
 #include "ui/Handles_win32.h"
 #include "ui/Resources_win32.h"
+#include "res/resource.h"
 
 namespace tapstart::test {
 namespace {
@@ -95,7 +95,7 @@ TEST(ManagerLayout, EveryTextFitsTheManager) {
   SetDword(HKEY_CURRENT_USER, kProduct, L"NumSetting", 3);
   SetDword(HKEY_CURRENT_USER, kProduct, L"CurrSetting", 1);
   CfrmManager manager(env.store);
-  ASSERT_TRUE(manager.CreateModeless(nullptr, LoadStr(3002), 9));
+  ASSERT_TRUE(manager.CreateModeless(nullptr, LoadStr(IDS_UI_FACE), 9));
   ShowWindow(manager.Hwnd(), SW_SHOW);
   Pump();
   ExpectNothingClipped(manager.Hwnd(), {IDC_MGR_ADD, IDC_MGR_DELETE, IDC_MGR_COPY, IDC_MGR_RENAME, IDC_MGR_CLOSE},
@@ -110,9 +110,9 @@ TEST(ManagerLayout, EveryTextFitsTheInputBoxInBothModes) {
     InputBoxRequest r;
     r.mode = InputBoxMode::Copy;
     r.parameterMode = parameter;
-    r.startText = parameter ? u"/minimized" : Utf16(LoadStr(3044)) + u" User1";
+    r.startText = parameter ? u"/minimized" : Utf16(LoadStr(IDS_MGR_COPY)) + u" User1";
     CfrmInputBox box(r);
-    ASSERT_TRUE(box.CreateModeless(nullptr, LoadStr(3002), 9));
+    ASSERT_TRUE(box.CreateModeless(nullptr, LoadStr(IDS_UI_FACE), 9));
     ShowWindow(box.Hwnd(), SW_SHOW);
     Pump();
     ExpectNothingClipped(box.Hwnd(), {IDC_INPUT_OK, IDC_INPUT_CANCEL}, {IDC_INPUT_PROMPT}, {IDC_INPUT_EDIT});
@@ -124,8 +124,8 @@ TEST(ManagerLayout, EveryTextFitsTheInputBoxInBothModes) {
 // rule is checked natively with a stand-in for code page 932.
 TEST(JapaneseInterface, DoubleByteNamesAreCountedInCodePage932) {
   if (GetACP() != 932) GTEST_SKIP() << "runs when the suite runs in Japanese";
-  EXPECT_EQ(LoadStr(3000), L"Tapstart ボタン設定");
-  EXPECT_EQ(SystemAnsiByteCount(u"あいうえおかきくけこ"), 20u);
+  EXPECT_EQ(LoadStr(IDS_TITLE), L"Tapstart ボタン設定");
+  EXPECT_EQ(AnsiByteCount(u"あいうえおかきくけこ"), 20u);
   InputBoxRequest r;
   r.existingNames = {u"User1"};
   std::vector<std::wstring> messages;
@@ -133,10 +133,10 @@ TEST(JapaneseInterface, DoubleByteNamesAreCountedInCodePage932) {
     messages.push_back(text);
     return IDOK;
   });
-  ASSERT_TRUE(box.CreateModeless(nullptr, LoadStr(3002), 9));
+  ASSERT_TRUE(box.CreateModeless(nullptr, LoadStr(IDS_UI_FACE), 9));
   SetDlgItemTextW(box.Hwnd(), IDC_INPUT_EDIT, L"あいうえおかきくけこさ");  // 11 full-width: 22 bytes
   Press(box.Hwnd(), IDC_INPUT_OK);
-  EXPECT_EQ(messages, std::vector<std::wstring>{LoadStr(3058)});
+  EXPECT_EQ(messages, std::vector<std::wstring>{LoadStr(IDS_NAME_TOO_LONG)});
   ASSERT_TRUE(IsWindow(box.Hwnd()));
   SetDlgItemTextW(box.Hwnd(), IDC_INPUT_EDIT, L"あいうえおかきくけこ");  // 10 full-width: 20 bytes
   Press(box.Hwnd(), IDC_INPUT_OK);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fixtures/Driver_win32.h"
+#include "settings/res/resource.h"
 #include "starter/res/resource.h"
 
 namespace tapstart::test {
@@ -32,19 +33,6 @@ std::wstring NoTrailingSlash(std::wstring path) {
   return path;
 }
 
-// Waits for a condition while this thread's windows keep receiving their messages.
-template <typename F>
-bool WaitUntil(F done, DWORD timeoutMs = 10000) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (GetTickCount64() >= end) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(20);
-  }
-  return true;
-}
-
 class RegisterTest : public testing::Test {
  protected:
   // Wine starts its desktop process with the first program that asks for the desktop window; asked here, it
@@ -59,7 +47,7 @@ class RegisterTest : public testing::Test {
     const HMODULE module = LoadLibraryExW((BinDir() + L"Register.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
     wchar_t text[1024] = {};
-    LoadStringW(module, IDS_TITLE, text, 1024);
+    LoadStringW(module, IDS_QUESTION_TITLE, text, 1024);
     title_ = text;
     LoadStringW(module, IDS_QUESTION, text, 1024);
     question_ = text;
@@ -222,9 +210,9 @@ TEST(RegisterResourcesTest, EveryLanguageHoldsEveryStringAndTheIconsHaveTheirSiz
     const wchar_t* title;
   } languages[] = {{1033, L"Tapstart Button Settings"}, {1041, L"Tapstart ボタン設定"}, {2052, L"Tapstart 按钮设置"}};
   for (const auto& l : languages) {
-    EXPECT_EQ(StringInLanguage(module, IDS_TITLE, l.language), l.title) << l.language;
-    EXPECT_EQ(StringInLanguage(module, IDS_TITLE, l.language),
-              StringInLanguage(GetModuleHandleW(nullptr), 3000, l.language))
+    EXPECT_EQ(StringInLanguage(module, IDS_QUESTION_TITLE, l.language), l.title) << l.language;
+    EXPECT_EQ(StringInLanguage(module, IDS_QUESTION_TITLE, l.language),
+              StringInLanguage(GetModuleHandleW(nullptr), IDS_TITLE, l.language))
         << l.language;
     const std::wstring question = StringInLanguage(module, IDS_QUESTION, l.language);
     EXPECT_FALSE(question.empty()) << l.language;
