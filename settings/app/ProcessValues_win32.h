@@ -17,6 +17,9 @@ struct ProcessValues {
   RegistryStore Backend;
   SettingsStore Store{Backend};
 
+  // Some sources and the maker's own set-up program belong to the Japanese interface only.
+  bool JapaneseUi() const { return UiLanguage == MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN); }
+
   // Ends the process as every way out of a run does: the single-instance event closed, exit code 0.
   [[noreturn]] void EndProcess() {
     StartupEvent.Reset();

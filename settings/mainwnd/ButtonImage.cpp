@@ -24,9 +24,6 @@ int BaseOfCode(std::u16string_view code) {
   }
 }
 
-constexpr int kAlternateSet = 8;
-constexpr int kCaptionedSet = 17;
-
 }  // namespace
 
 ButtonPicture ChooseButtonPicture(const ButtonPictureRequest& request) {

@@ -4,23 +4,26 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <utility>
+
+#include "res/resource.h"
 
 namespace tapstart {
 
-// Picture states of a round button: the offset each adds to the base picture.
-enum ButtonPictureState : int {
-  kPictureNormal = 0,
-  kPictureDialogOpen = 1,  // its registration dialog is open
-  kPictureHovered = 8,     // the mouse is over it (image mode 1 only)
-};
-
-// Base pictures by launch method; the other sets are these plus 8 (alternate set) or 17 (image mode 1).
-enum ButtonPictureBase : int {
-  kPictureNoProgram = 500,
-  kPictureAtOnce = 502,      // "P": several programs at the same time
-  kPictureInSequence = 504,  // "S": several programs one after another
-  kPictureOneProgram = 506,  // "M" one program, "K" a shortcut key
-};
+// A picture is a base by launch method, plus the offset of its set, plus the offset of the button's state.
+// Base pictures by launch method:
+inline constexpr int kPictureNoProgram = IDB_NO_PROGRAM;
+inline constexpr int kPictureAtOnce = IDB_AT_ONCE;          // "P": several programs at the same time
+inline constexpr int kPictureInSequence = IDB_IN_SEQUENCE;  // "S": several programs one after another
+inline constexpr int kPictureOneProgram = IDB_ONE_PROGRAM;  // "M" one program, "K" a shortcut key
+// Sets:
+inline constexpr int kFirstSet = 0;
+inline constexpr int kAlternateSet = 8;   // image mode 2, and the first two notebook buttons with QSTART 1
+inline constexpr int kCaptionedSet = 17;  // image mode 1: pictures with a caption, and hover pictures
+// States of a round button:
+inline constexpr int kPictureNormal = 0;
+inline constexpr int kPictureDialogOpen = 1;  // its registration dialog is open
+inline constexpr int kPictureHovered = 8;     // the mouse is over it (image mode 1 only)
 
 struct ButtonPictureRequest {
   std::u16string_view code;  // the record's launch code
@@ -44,14 +47,26 @@ struct ButtonPicture {
 // pictures, so a hover state elsewhere shows the normal picture, and an unknown state counts as normal.
 ButtonPicture ChooseButtonPicture(const ButtonPictureRequest& request);
 
-// Every picture the program carries, ascending. 516, the alternate set's hovered no-program picture, is
-// carried for completeness although no rule above chooses it.
-inline constexpr std::array<int, 29> kButtonPictureIds = {
-    500, 501, 502, 503, 504, 505, 506, 507, 508, 509, 510, 511, 512, 513, 514,
-    515, 516, 517, 518, 519, 520, 521, 522, 523, 524, 525, 527, 529, 531};
+// Every picture the program carries, ascending: each set's normal and dialog-open pictures, the captioned set's
+// hover pictures, and the alternate set's hovered no-program picture, which no rule chooses but the program
+// carries for completeness.
+inline constexpr std::array<int, 29> kButtonPictureIds = [] {
+  std::array<int, 29> ids{};
+  size_t n = 0;
+  for (int set : {kFirstSet, kAlternateSet, kCaptionedSet})
+    for (int base : {kPictureNoProgram, kPictureAtOnce, kPictureInSequence, kPictureOneProgram})
+      for (int state : {kPictureNormal, kPictureDialogOpen}) ids[n++] = base + set + state;
+  ids[n++] = kPictureNoProgram + kAlternateSet + kPictureHovered;
+  for (int base : {kPictureNoProgram, kPictureAtOnce, kPictureInSequence, kPictureOneProgram})
+    ids[n++] = base + kCaptionedSet + kPictureHovered;
+  // Ascending, as the resource script lists them.
+  for (size_t i = 1; i < ids.size(); ++i)
+    for (size_t j = i; j > 0 && ids[j - 1] > ids[j]; --j) std::swap(ids[j - 1], ids[j]);
+  return ids;
+}();
 
 // Colour depth of a picture: the first set is stored with a palette.
-constexpr int ButtonPictureBits(int bitmapId) { return bitmapId <= 507 ? 8 : 24; }
+constexpr int ButtonPictureBits(int bitmapId) { return bitmapId < kPictureNoProgram + kAlternateSet ? 8 : 24; }
 
 // Size of every picture, and the colour outside its round cap that is never painted.
 inline constexpr int kButtonPictureSide = 74;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "res/resource.h"
 #include "ui/Dialog_win32.h"
 
 namespace tapstart {
@@ -32,7 +33,7 @@ class CMainTabCtrl {
   // Borrows the tab control of the main dialog.
   void Attach(HWND tab) { tab_ = tab; }
   HWND Hwnd() const { return tab_; }
-  // Template ids of the desktop, notebook and on-screen pages; 10000, 10001, 10002 unless set.
+  // Template ids of the desktop, notebook and on-screen pages; the program's own unless set.
   void SetTemplateIds(UINT desktop, UINT notebook, UINT onScreen) { templateIds_ = {desktop, notebook, onScreen}; }
 
   // Called once: inserts three tabs with empty text, makes the three page objects and creates each as a
@@ -61,7 +62,7 @@ class CMainTabCtrl {
 
  private:
   HWND tab_ = nullptr;
-  std::array<UINT, kPages> templateIds_ = {10000, 10001, 10002};
+  std::array<UINT, kPages> templateIds_ = {IDD_DT_TAB, IDD_NT_TAB, IDD_OSD_TAB};
   std::array<std::unique_ptr<Dialog>, kPages> pages_;
   std::vector<Dialog*> pageTable_;
 };

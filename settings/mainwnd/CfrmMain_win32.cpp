@@ -393,7 +393,7 @@ void CfrmMain::EditButton(int record) {
   const int b = record + 1;
   // In the Japanese interface the maker's own set-up program may take such a button over: it is started and
   // this program ends. When it cannot be started nothing further happens.
-  if (process_.UiLanguage == 1041 && IsOwnSetupButton(process_.Store, b)) {
+  if (process_.JapaneseUi() && IsOwnSetupButton(process_.Store, b)) {
     if (LaunchOwnSetup(b)) process_.EndProcess();
     return;
   }

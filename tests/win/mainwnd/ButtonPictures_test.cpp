@@ -90,7 +90,7 @@ TEST(ButtonPictures, CapIsSolidAndEverythingOutsideItIsMagenta) {
 TEST(ButtonPictures, CaptionedPicturesDifferPerLanguage) {
   // The dialog-open pictures carry a caption in the UI language, and so does the whole image-mode-1 set.
   for (int id : kButtonPictureIds) {
-    const bool captioned = id >= 517 || id % 2 == 1;
+    const bool captioned = id >= kPictureNoProgram + kCaptionedSet || id % 2 == 1;
     if (!captioned) continue;
     const std::optional<Picture> en = PictureIn(kEnglish, id);
     const std::optional<Picture> ja = PictureIn(kJapanese, id);
@@ -103,7 +103,10 @@ TEST(ButtonPictures, CaptionedPicturesDifferPerLanguage) {
 }
 
 TEST(ButtonPictures, NoPictureBeyondTheCarriedSet) {
-  const int absent[] = {499, 526, 528, 530, 532};
+  const int absent[] = {kPictureNoProgram - 1, kPictureAtOnce + kCaptionedSet + kPictureHovered - 1,
+                        kPictureInSequence + kCaptionedSet + kPictureHovered - 1,
+                        kPictureOneProgram + kCaptionedSet + kPictureHovered - 1,
+                        kPictureOneProgram + kCaptionedSet + kPictureHovered + 1};
   for (int id : absent)
     for (WORD lang : kLanguages) EXPECT_FALSE(PictureIn(lang, id).has_value()) << id;
 }

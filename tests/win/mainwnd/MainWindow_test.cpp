@@ -9,6 +9,7 @@
 
 #include "Driver_win32.h"
 #include "app/CStdModule_win32.h"
+#include "mainwnd/ButtonImage.h"
 #include "mainwnd/ButtonTabPage_win32.h"
 #include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/CfrmMain_win32.h"
@@ -116,7 +117,9 @@ TEST_F(MainWindowTest, TabsFollowTheKeyboardType) {
     EXPECT_EQ(texts.size(), c.tabs) << c.bits;
     EXPECT_EQ(main->Layout().kind(), c.layout) << c.bits;
     EXPECT_EQ(texts.back(), onScreen);
-    if (c.tabs > 1) EXPECT_EQ(texts.front(), buttons);
+    if (c.tabs > 1) {
+      EXPECT_EQ(texts.front(), buttons);
+    }
     Close();
   }
 }
@@ -135,7 +138,9 @@ TEST_F(MainWindowTest, StartTabSelectsThePage) {
     ASSERT_NE(shown, nullptr);
     EXPECT_NE(GetWindowLongW(shown->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0) << c.bits;
     for (int other = 0; other < main->Tabs().PageCount(); ++other)
-      if (other != c.selected) EXPECT_EQ(GetWindowLongW(main->Tabs().TabPage(other)->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0);
+      if (other != c.selected) {
+        EXPECT_EQ(GetWindowLongW(main->Tabs().TabPage(other)->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0);
+      }
     Close();
   }
 }
@@ -198,19 +203,23 @@ TEST_F(MainWindowTest, PicturesFollowLaunchCodeAndImageMode) {
   SeedButton(3, L"K", 1, L"key");
   SeedButton(4, L"M", 0, L"none");
   SeedButton(5, L"X", 1, L"odd");
+  // The five desktop records: "S", "p", "K", none without programs, and an unknown letter.
+  const std::array<int, 5> bases = {kPictureInSequence, kPictureAtOnce, kPictureOneProgram, kPictureNoProgram,
+                                    kPictureNoProgram};
   struct Case {
     DWORD image;
-    std::array<int, 5> ids;
+    int set;
   };
-  for (const Case& c : {Case{0, {504, 502, 506, 500, 500}}, Case{1, {521, 519, 523, 517, 517}},
-                        Case{2, {512, 510, 514, 508, 508}}}) {
+  for (const Case& c : {Case{0, kFirstSet}, Case{1, kCaptionedSet}, Case{2, kAlternateSet}}) {
+    std::array<int, 5> ids{};
+    for (int i = 0; i < 5; ++i) ids[i] = bases[i] + c.set;
     SetDword(HKEY_LOCAL_MACHINE, kProduct, L"BtnImage", c.image);
     Open();
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(main->DesktopPage()->Button(i).BitmapId(), c.ids[i]) << c.image << " " << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(main->DesktopPage()->Button(i).BitmapId(), ids[i]) << c.image << " " << i;
     EXPECT_EQ(main->Model().live.buttons[4].code, u"M");
     EXPECT_FALSE(main->Model().IsChanged());
     main->SetButtonImage(0, 1);
-    EXPECT_EQ(main->DesktopPage()->Button(0).BitmapId(), c.ids[0] + 1);
+    EXPECT_EQ(main->DesktopPage()->Button(0).BitmapId(), ids[0] + kPictureDialogOpen);
     Close();
   }
 }
@@ -250,7 +259,9 @@ TEST_F(MainWindowTest, OkAfterAChangeAsksAndObeysTheAnswer) {
     const bool stored = ReadRaw(HKEY_CURRENT_USER, ButtonKey(1, 2), L"DispTitle", type, data) &&
                         std::wstring(reinterpret_cast<wchar_t*>(data.data()), data.size() / 2) == L"Browser";
     EXPECT_EQ(stored, c.saved) << c.answer;
-    if (!c.closed) EXPECT_EQ(main->Model().live.buttons[1].name, u"Browser") << "Cancel keeps every edit";
+    if (!c.closed) {
+      EXPECT_EQ(main->Model().live.buttons[1].name, u"Browser") << "Cancel keeps every edit";
+    }
     Close();
     DeleteTree(HKEY_CURRENT_USER, L"Software\\Varden");
   }

@@ -7,6 +7,7 @@
 #include "HostWindow_win32.h"
 #include "mainwnd/ButtonImage.h"
 #include "mainwnd/CRoundButton_win32.h"
+#include "res/resource.h"
 
 namespace tapstart {
 namespace {
@@ -16,7 +17,7 @@ using test::HostWindow;
 using test::Pixels;
 
 constexpr COLORREF kSentinel = RGB(1, 2, 3);
-constexpr int kButtonId = 10004;
+constexpr int kButtonId = IDC_DT_BUTTON1;
 
 struct ShapeCase {
   int width;
@@ -162,16 +163,19 @@ TEST_P(PaintTest, PicturePixelsReachTheCanvasAndMagentaDoesNot) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PaintTest,
-                         testing::Values(PaintCase{80, 74, 1, 506}, PaintCase{80, 74, 0, 506},
-                                         PaintCase{74, 74, 1, 500}, PaintCase{100, 90, 1, 512},
-                                         PaintCase{100, 90, 0, 531}, PaintCase{74, 80, 1, 525}));
+                         testing::Values(PaintCase{80, 74, 1, kPictureOneProgram},
+                                         PaintCase{80, 74, 0, kPictureOneProgram},
+                                         PaintCase{74, 74, 1, kPictureNoProgram},
+                                         PaintCase{100, 90, 1, kPictureInSequence + kAlternateSet},
+                                         PaintCase{100, 90, 0, kPictureOneProgram + kCaptionedSet + kPictureHovered},
+                                         PaintCase{74, 80, 1, kPictureNoProgram + kCaptionedSet + kPictureHovered}));
 
 TEST(RoundButton, PaintingLeavesTheCallersClippingAsItWas) {
   HostWindow host(200, 200, false);
   HWND hwnd = host.AddButton(kButtonId, 0, 0, 74, 74);
   CRoundButton button;
   ASSERT_TRUE(button.Attach(hwnd));
-  button.SetBitmapId(502);
+  button.SetBitmapId(kPictureAtOnce);
   Canvas canvas(74, 74, kSentinel);
   IntersectClipRect(canvas.Dc(), 10, 10, 60, 60);
   DRAWITEMSTRUCT item{};
@@ -201,7 +205,7 @@ TEST(RoundButton, SetBitmapIdRedrawsAtOnce) {
   HostWindow::Pump();
   // A point on the face below the glyph, where the pictures differ in colour.
   const POINT probe{37, 62};
-  const int ids[] = {506, 502, 504, 500};
+  const int ids[] = {kPictureOneProgram, kPictureAtOnce, kPictureInSequence, kPictureNoProgram};
   for (int id : ids) {
     button.SetBitmapId(id);
     WindowDC dc(hwnd);
@@ -246,7 +250,7 @@ TEST(RoundButton, DestroyedButtonDetachesAndAGoneObjectPaintsNothing) {
   HWND hwnd = host.AddButton(kButtonId + 1, 0, 0, 74, 74);
   auto button = std::make_unique<CRoundButton>();
   ASSERT_TRUE(button->Attach(hwnd));
-  button->SetBitmapId(506);
+  button->SetBitmapId(kPictureOneProgram);
   button.reset();
   // The parent's draw-item request now reaches the default handling, which paints nothing.
   Canvas canvas(74, 74, kSentinel);

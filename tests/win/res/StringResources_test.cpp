@@ -78,7 +78,11 @@ TEST(StringResources, FontHeightsPerLanguage) {
     UINT id;
     int en, ja, zh;
   };
-  const Heights heights[] = {{133, 16, 13, 13}, {135, 14, 11, 13}, {136, 14, 12, 13}, {137, 15, 12, 13}, {138, 14, 12, 14}};
+  const Heights heights[] = {{IDR_HEIGHT_LARGE, 16, 13, 13},
+                             {IDR_HEIGHT_TAB, 14, 11, 13},
+                             {IDR_HEIGHT_TEXT, 14, 12, 13},
+                             {IDR_HEIGHT_TREE, 15, 12, 13},
+                             {IDR_HEIGHT_UI, 14, 12, 14}};
   for (const Heights& h : heights) {
     EXPECT_EQ(IntIn(kEnglish, h.id).value_or(-1), h.en) << h.id;
     EXPECT_EQ(IntIn(kJapanese, h.id).value_or(-1), h.ja) << h.id;
@@ -93,11 +97,12 @@ TEST(StringResources, LoadersFollowTheUiLanguage) {
   for (WORD l : kLanguages) {
     if (PRIMARYLANGID(l) == PRIMARYLANGID(ui)) lang = l;
   }
-  for (UINT id : {3000u, 3002u, 3058u, 3305u}) EXPECT_EQ(LoadStr(id), StringIn(lang, id).value_or(L"(none)")) << id;
-  EXPECT_EQ(LoadRcInt(133, -1), IntIn(lang, 133).value_or(-2));
-  EXPECT_EQ(LoadRcInt(138, -1), IntIn(lang, 138).value_or(-2));
+  for (UINT id : {IDS_TITLE, IDS_UI_FACE, IDS_NAME_TOO_LONG, IDS_SETAP_HINT})
+    EXPECT_EQ(LoadStr(id), StringIn(lang, id).value_or(L"(none)")) << id;
+  EXPECT_EQ(LoadRcInt(IDR_HEIGHT_LARGE, -1), IntIn(lang, IDR_HEIGHT_LARGE).value_or(-2));
+  EXPECT_EQ(LoadRcInt(IDR_HEIGHT_UI, -1), IntIn(lang, IDR_HEIGHT_UI).value_or(-2));
   EXPECT_EQ(LoadStr(IDS_WIZ_BUTTON_FORMAT + 1), L"");  // the one id of the range without a string
-  EXPECT_EQ(LoadRcInt(134, -7), -7);
+  EXPECT_EQ(LoadRcInt(IDR_HEIGHT_LARGE + 1, -7), -7);  // no integer has this id
 }
 
 }  // namespace
