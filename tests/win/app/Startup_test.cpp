@@ -74,7 +74,7 @@ TEST_F(StartupTest, ValidSwitchShowsOneMainWindowWithItsControls) {
     EXPECT_EQ(ClassOf(GetDlgItem(w, IDC_MAIN_TAB)), L"SysTabControl32");
     for (int id : {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP})
       EXPECT_EQ(ClassOf(GetDlgItem(w, id)), L"Button") << id;
-    PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
+    ClickButton(w, IDCANCEL);
     EXPECT_EQ(WaitExit(p), 0u);
   }
 }

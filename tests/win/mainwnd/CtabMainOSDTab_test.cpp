@@ -8,6 +8,7 @@
 #include <set>
 #include <thread>
 
+#include "Driver_win32.h"
 #include "OsdHost_win32.h"
 #include "mainwnd/FontList_win32.h"
 #include "store/Text.h"
@@ -279,7 +280,7 @@ struct ColourDialogWatch {
           reinterpret_cast<LPARAM>(this));
       Sleep(50);
     }
-    if (HWND w = found) PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
+    if (HWND w = found) ClickButton(w, IDCANCEL);
   }
 };
 
@@ -315,8 +316,8 @@ TEST_F(OsdPageTest, Default_RestoresTheFactorySettingsThroughTheMainWindow) {
 
 TEST_F(OsdPageTest, EnterAndEscape_RunTheMainWindowsOkAndClose) {
   host->fake.calls.clear();
-  SendMessageW(host->page.Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  SendMessageW(host->page.Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  Press(host->page.Hwnd(), IDOK);
+  Press(host->page.Hwnd(), IDCANCEL);
   EXPECT_EQ(host->fake.calls, (std::vector<std::string>{"PageOk", "PageClose"}));
   // The page is still there: closing is the main window's business.
   EXPECT_TRUE(IsWindow(host->page.Hwnd()));

@@ -167,7 +167,7 @@ TEST(RunInputBox, ModalBoxReturnsTheNameOnOkAndNothingOnCancel) {
                   [&] {
                     HWND box = WaitForOwnDialog(LoadStr(IDS_MGR_COPY), nullptr);
                     if (box == nullptr) return;
-                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.button, BN_CLICKED), 0);
+                    ClickButton(box, c.button);
                     WaitGone(box);
                   });
     EXPECT_EQ(result, c.expected) << c.button;

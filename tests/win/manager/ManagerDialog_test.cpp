@@ -293,14 +293,14 @@ TEST(ManagerEndToEnd, RealInputBoxAndMessageBoxesAppearAndAnswer) {
                   if (box == nullptr) return;
                   inputPrompt = TextOf(GetDlgItem(box, IDC_INPUT_PROMPT));
                   SetDlgItemTextW(box, IDC_INPUT_EDIT, L"abcdefghijklmnopqrstu");  // 21 bytes
-                  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_INPUT_OK, BN_CLICKED), 0);
+                  ClickButton(box, IDC_INPUT_OK);
                   HWND error = WaitForOwnDialog(LoadStr(IDS_INPUT_ERROR), dlg);
                   if (error == nullptr) return;
                   errorText = TextOf(GetDlgItem(error, 0xFFFF));  // the message box's text control
-                  PostMessageW(error, WM_COMMAND, IDOK, 0);
+                  ClickButton(error, IDOK);
                   WaitGone(error);
                   SetDlgItemTextW(box, IDC_INPUT_EDIT, L"abcdefghijklmnopqrst");  // 20 bytes
-                  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_INPUT_OK, BN_CLICKED), 0);
+                  ClickButton(box, IDC_INPUT_OK);
                   WaitGone(box);
                 });
   EXPECT_EQ(inputPrompt, LoadStr(IDS_INPUT_NAME_PROMPT));
@@ -314,7 +314,7 @@ TEST(ManagerEndToEnd, RealInputBoxAndMessageBoxesAppearAndAnswer) {
                   HWND box = WaitForOwnDialog(LoadStr(IDS_MGR_DELETE), dlg);
                   if (box == nullptr) return;
                   question = TextOf(GetDlgItem(box, 0xFFFF));
-                  PostMessageW(box, WM_COMMAND, IDOK, 0);
+                  ClickButton(box, IDOK);
                   WaitGone(box);
                 });
   EXPECT_EQ(question, L"abcdefghijklmnopqrst " + LoadStr(IDS_MGR_DELETE_QUESTION));
