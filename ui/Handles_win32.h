@@ -117,3 +117,16 @@ class WindowDC {
 };
 
 }  // namespace tapstart
+
+#include <commctrl.h>
+
+namespace tapstart {
+
+// Image lists of the source trees.
+struct ImageListTraits {
+  static HIMAGELIST Invalid() { return nullptr; }
+  static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
+};
+using ImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
+
+}  // namespace tapstart
