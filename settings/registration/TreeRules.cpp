@@ -43,7 +43,9 @@ bool SamePath(std::u16string_view a, std::u16string_view b) {
 
 bool SameFolder(std::u16string_view a, std::u16string_view b) { return SamePath(WithoutSlash(a), WithoutSlash(b)); }
 
-bool EndsWithUrl(std::u16string_view path) { return path.size() >= 4 && SamePath(path.substr(path.size() - 4), u".url"); }
+bool EndsWithUrl(std::u16string_view path) {
+  return path.size() >= 4 && SamePath(path.substr(path.size() - 4), u".url");
+}
 
 std::u16string_view FavoriteText(std::u16string_view name) {
   return EndsWithUrl(name) ? name.substr(0, name.size() - 4) : name;

@@ -86,7 +86,8 @@ TEST(DatFileTest, ShippedFiles_HoldOnlyCompleteRecords) {
     const char* name;
     size_t most;
   };
-  for (const Case& c : {Case{"ZEBCODE.DAT", 1000}, Case{"ZEBMCMNU.DAT", kMediaCenterEntries}, Case{"ZEBIME.DAT", 1000}}) {
+  for (const Case& c :
+       {Case{"ZEBCODE.DAT", 1000}, Case{"ZEBMCMNU.DAT", kMediaCenterEntries}, Case{"ZEBIME.DAT", 1000}}) {
     SCOPED_TRACE(c.name);
     const std::vector<uint8_t> bytes = ShippedFile(c.name);
     ASSERT_FALSE(bytes.empty()) << "not built beside the test program";

@@ -157,7 +157,8 @@ TEST_F(SourcesStoreTest, LoadRegistrationSources_WithdrawsSourcesWhoseFilesGiveN
   Switch(u"ProgramGroup", u"MCMenu", 1);
   Switch(u"ProgramGroup", u"IME", 1);
   Key(0, u"Copy", u"CTRL+C", u"(Ctrl+C)");
-  const RegistrationSources sources = LoadRegistrationSources(store, true, [](std::u16string_view) { return Records{}; });
+  const RegistrationSources sources =
+      LoadRegistrationSources(store, true, [](std::u16string_view) { return Records{}; });
   EXPECT_FALSE(sources.offerMediaCenter);
   EXPECT_FALSE(sources.offerIme);
   EXPECT_EQ(sources.keys.names, Lines{u"Copy"}) << "no command list: the machine's keys";

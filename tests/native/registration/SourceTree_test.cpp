@@ -57,7 +57,8 @@ TEST(TreeRulesTest, CounterpartFolder_FindsTheOtherStartMenu) {
   };
   const Case cases[] = {
       {&merged, u"C:\\Users\\ann\\Start Menu", u"ann", u"C:\\ProgramData\\Start Menu"},
-      {&merged, u"C:\\Users\\ann\\Start Menu\\Programs\\Tools", u"ann", u"C:\\ProgramData\\Start Menu\\Programs\\Tools"},
+      {&merged, u"C:\\Users\\ann\\Start Menu\\Programs\\Tools", u"ann",
+       u"C:\\ProgramData\\Start Menu\\Programs\\Tools"},
       {&merged, u"D:\\Elsewhere\\Programs", u"ann", u"D:\\Elsewhere\\Programs"},
       // Without the merge the logon name's first occurrence becomes "All Users".
       {&userOnly, u"C:\\Documents and Settings\\ann\\Start Menu\\ann", u"ann",

@@ -26,7 +26,8 @@ TEST(SystemDriveTest, Refresh_KeepsRemovableFixedAndCdRomDrivesInLetterOrder) {
   CSystemDrive drives;
   for (int refresh = 0; refresh < 2; ++refresh) {  // a second refresh rebuilds the list
     EXPECT_EQ(drives.Refresh(fs), 3);
-    EXPECT_EQ(drives.Drives(), (std::vector<CSystemDrive::DRIVE_STATUS>{{u"a:", u""}, {u"c:", u"System"}, {u"d:", u""}}));
+    EXPECT_EQ(drives.Drives(),
+              (std::vector<CSystemDrive::DRIVE_STATUS>{{u"a:", u""}, {u"c:", u"System"}, {u"d:", u""}}));
   }
 }
 
