@@ -47,16 +47,14 @@ struct ButtonPicture {
 // pictures, so a hover state elsewhere shows the normal picture, and an unknown state counts as normal.
 ButtonPicture ChooseButtonPicture(const ButtonPictureRequest& request);
 
-// Every picture the program carries, ascending: each set's normal and dialog-open pictures, the captioned set's
-// hover pictures, and the alternate set's hovered no-program picture, which no rule chooses but the program
-// carries for completeness.
-inline constexpr std::array<int, 29> kButtonPictureIds = [] {
-  std::array<int, 29> ids{};
+// Every round-button picture the program carries, ascending: each set's normal and dialog-open pictures and the
+// captioned set's hover pictures. The wizard's picture (IDB_WIZARD) lies between the sets.
+inline constexpr std::array<int, 28> kButtonPictureIds = [] {
+  std::array<int, 28> ids{};
   size_t n = 0;
   for (int set : {kFirstSet, kAlternateSet, kCaptionedSet})
     for (int base : {kPictureNoProgram, kPictureAtOnce, kPictureInSequence, kPictureOneProgram})
       for (int state : {kPictureNormal, kPictureDialogOpen}) ids[n++] = base + set + state;
-  ids[n++] = kPictureNoProgram + kAlternateSet + kPictureHovered;
   for (int base : {kPictureNoProgram, kPictureAtOnce, kPictureInSequence, kPictureOneProgram})
     ids[n++] = base + kCaptionedSet + kPictureHovered;
   // Ascending, as the resource script lists them.

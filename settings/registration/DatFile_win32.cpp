@@ -8,6 +8,7 @@
 
 #include "registration/DatFile.h"
 #include "ui/Handles_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart {
 namespace {
@@ -35,25 +36,10 @@ std::vector<uint8_t> ReadWholeFile(const std::wstring& path) {
   return bytes;
 }
 
-std::u16string RunningProgramPath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) {
-      path.resize(n);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return std::u16string(path.begin(), path.end());
-}
-
 }  // namespace
 
 std::vector<DAT_FILE_DATA> ReadDatFile(std::u16string_view name) {
-  const std::u16string path = ProgramFolderFile(RunningProgramPath(), name);
-  return ParseDatFile(ReadWholeFile(std::wstring(path.begin(), path.end())));
+  return ParseDatFile(ReadWholeFile(Wide(ProgramFolderFile(Utf16(ProgramPath()), name))));
 }
 
 }  // namespace tapstart

@@ -220,7 +220,7 @@ void SetApModel::AddListEntry(ListKind list, std::u16string_view displayText) {
 
 bool SetApModel::Identified(SourceKind kind) const {
   switch (kind) {
-    case SourceKind::TreeItem:
+    case SourceKind::TreeEntry:
       return pick_.has_value();
     case SourceKind::ShortcutKey:
       return rememberedKey_.has_value();
@@ -248,7 +248,7 @@ void SetApModel::AddProgram(int slot, std::u16string_view displayText, SourceKin
   const std::u16string slotBefore = SlotValue(slot);
   special_ = false;
   ClearEntryFlags();
-  if (kind == SourceKind::TreeItem) {
+  if (kind == SourceKind::TreeEntry) {
     AddTreeItem(slot, displayText);
   } else if (kind == SourceKind::ShortcutKey) {
     MakeSingleEntry(displayText, *rememberedKey_, u"");
@@ -323,7 +323,7 @@ void SetApModel::SendTreeItem(int programNumber) {
     ClearEntryFlags();
   }
   const int slot = programNumber - 1;
-  AddProgram(slot, pick_->text, SourceKind::TreeItem);
+  AddProgram(slot, pick_->text, SourceKind::TreeEntry);
   // The item went into the next free slot, unless it became the one special entry.
   if (!special_ && record_.count <= slot && record_.count < kProgramsPerButton) ++record_.count;
 }
@@ -343,7 +343,7 @@ void SetApModel::SendListEntry(ListKind list) {
 
 bool SetApModel::BeginTreeDrag() {
   if (!TreeItemOffered()) return false;
-  pending_ = SourceKind::TreeItem;
+  pending_ = SourceKind::TreeEntry;
   return true;
 }
 

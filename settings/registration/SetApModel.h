@@ -26,7 +26,7 @@ struct RegistrationFlags {
 };
 
 // What a pending transfer (a drag or a Send) carries.
-enum class SourceKind : int { None = 0, TreeItem = 1, ShortcutKey = 2, MediaCenter = 3, SlotMove = 4, Ime = 5 };
+enum class SourceKind : int { None = 0, TreeEntry = 1, ShortcutKey = 2, MediaCenter = 3, SlotMove = 4, Ime = 5 };
 enum class ListKind : int { MediaCenter = 0, ShortcutKey = 1, Ime = 2 };
 
 // Launch methods, numbered as the radios: 1 single, 2 sequential, 3 simultaneous; 0 no radio checked.

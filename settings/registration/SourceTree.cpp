@@ -37,17 +37,17 @@ NameList Filtered(const NameList& list, Keep keep) {
 
 }  // namespace
 
-TreeItem SourceTree::FolderRoot(std::u16string_view folder, std::u16string_view rootName) {
+TreeEntry SourceTree::FolderRoot(std::u16string_view folder, std::u16string_view rootName) {
   const std::u16string_view path = WithoutTrailingSlash(folder);
   return {std::u16string(rootName.empty() ? path : rootName), pool_.Add(PathPool::kNone, path), true};
 }
 
-TreeItem SourceTree::ComputerRoot(std::u16string_view computerName) {
+TreeEntry SourceTree::ComputerRoot(std::u16string_view computerName) {
   return {std::u16string(computerName), pool_.Add(PathPool::kNone, computerName), true};
 }
 
-std::vector<TreeItem> SourceTree::DriveItems(const CSystemDrive& drives) {
-  std::vector<TreeItem> items;
+std::vector<TreeEntry> SourceTree::DriveItems(const CSystemDrive& drives) {
+  std::vector<TreeEntry> items;
   for (const auto& d : drives.Drives())
     items.push_back({DriveItemText(d.drive, d.label), pool_.Add(PathPool::kNone, DriveItemPath(d.drive)), true});
   return items;

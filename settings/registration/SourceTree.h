@@ -18,7 +18,7 @@ namespace tapstart {
 enum class TreeKind : int { StartMenu = 0, Favorites = 1, AllFiles = 2 };
 
 // An item to insert: its text, the pool id of the path it stands for, and whether it can expand.
-struct TreeItem {
+struct TreeEntry {
   std::u16string text;
   PathPool::Id path = PathPool::kNone;
   bool folder = false;
@@ -41,11 +41,11 @@ class SourceTree {
 
   // The Start Menu or Favorites root: the folder without its trailing "\", shown as rootName (or as the
   // folder when rootName is empty).
-  TreeItem FolderRoot(std::u16string_view folder, std::u16string_view rootName);
+  TreeEntry FolderRoot(std::u16string_view folder, std::u16string_view rootName);
   // The All Files root stands for the computer's display name, which is also its text.
-  TreeItem ComputerRoot(std::u16string_view computerName);
+  TreeEntry ComputerRoot(std::u16string_view computerName);
   // One item per drive, in list order.
-  std::vector<TreeItem> DriveItems(const CSystemDrive& drives);
+  std::vector<TreeEntry> DriveItems(const CSystemDrive& drives);
 
   // Each expansion reports the children in the order they are to be inserted, and returns false when there
   // is nothing to show: the item then loses its expand button.

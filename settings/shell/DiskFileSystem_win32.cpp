@@ -6,10 +6,10 @@
 #include <memory>
 #include <type_traits>
 
+#include "ui/Text_win32.h"
+
 namespace tapstart {
 namespace {
-
-std::wstring W(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
 
 // An empty card reader or disc drive must fail quietly instead of asking the user to insert a disk.
 class QuietDriveErrors {
@@ -32,19 +32,19 @@ using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
 
 uint32_t DiskFileSystem::LogicalDrives() const { return GetLogicalDrives(); }
 
-uint32_t DiskFileSystem::DriveTypeOf(std::u16string_view root) const { return GetDriveTypeW(W(root).c_str()); }
+uint32_t DiskFileSystem::DriveTypeOf(std::u16string_view root) const { return GetDriveTypeW(Wide(root).c_str()); }
 
 std::optional<std::u16string> DiskFileSystem::VolumeLabel(std::u16string_view root) const {
   const QuietDriveErrors quiet;
   wchar_t label[MAX_PATH + 1] = {};  // labels are at most 32 characters; the system asks for MAX_PATH + 1
-  if (!GetVolumeInformationW(W(root).c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
+  if (!GetVolumeInformationW(Wide(root).c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
     return std::nullopt;
   return std::u16string(label, label + wcslen(label));
 }
 
 std::optional<uint32_t> DiskFileSystem::Attributes(std::u16string_view path) const {
   const QuietDriveErrors quiet;
-  const DWORD attributes = GetFileAttributesW(W(path).c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return attributes;
 }
@@ -54,7 +54,7 @@ void DiskFileSystem::Find(std::u16string_view pattern, bool foldersOnly, const V
   WIN32_FIND_DATAW data{};
   // The basic information leaves out the short 8.3 names, and the large fetch asks the file system for many
   // entries per call: both count in a folder of many thousand files.
-  const HANDLE first = FindFirstFileExW(W(pattern).c_str(), FindExInfoBasic, &data,
+  const HANDLE first = FindFirstFileExW(Wide(pattern).c_str(), FindExInfoBasic, &data,
                                         foldersOnly ? FindExSearchLimitToDirectories : FindExSearchNameMatch,
                                         nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (first == INVALID_HANDLE_VALUE) return;

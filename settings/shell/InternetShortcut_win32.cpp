@@ -6,22 +6,9 @@
 #include <objbase.h>
 #include <objidl.h>
 
-#include <memory>
+#include "ui/Handles_win32.h"
 
 namespace tapstart {
-namespace {
-
-struct ComRelease {
-  void operator()(IUnknown* p) const { p->Release(); }
-};
-template <typename T>
-using ComPtr = std::unique_ptr<T, ComRelease>;
-
-struct TaskMemFree {
-  void operator()(wchar_t* p) const { CoTaskMemFree(p); }
-};
-
-}  // namespace
 
 std::wstring ResolveInternetShortcut(const std::wstring& path) {
   IUniformResourceLocatorW* rawLocator = nullptr;
@@ -36,7 +23,7 @@ std::wstring ResolveInternetShortcut(const std::wstring& path) {
   wchar_t* rawUrl = nullptr;
   // S_FALSE with no text: the shortcut holds no address.
   if (locator->GetURL(&rawUrl) != S_OK || rawUrl == nullptr) return path;
-  const std::unique_ptr<wchar_t, TaskMemFree> url(rawUrl);
+  const TaskMem<wchar_t> url(rawUrl);
   return *url ? std::wstring(url.get()) : path;
 }
 

@@ -243,7 +243,7 @@ void WizardModel::PrepareSource(int source) {
   selectionUsable_ = false;
   buttons_ = kWizBack;
   if (IsTreeSource(source)) {
-    const std::optional<TreeItem> item = system_.SelectedTreeItem(source);
+    const std::optional<TreeSelection> item = system_.SelectedTreeItem(source);
     if (!item || !TreeItemAllowsNext(*item, setup_.myComputerName, setup_.favoritesRoot)) return;
     TakeTreeItem(*item);
   } else if (!TakeListLine(source, system_.SelectedListLine(source))) {
@@ -268,7 +268,7 @@ bool WizardModel::TakeListLine(int source, int line) {
   return false;
 }
 
-void WizardModel::TakeTreeItem(const TreeItem& item) {
+void WizardModel::TakeTreeItem(const TreeSelection& item) {
   selection_ = {item.path, item.name};
   // A tree holds programs, never a shortcut key; and it is not the Media Center list.
   if (pendingCode_ == u"K") pendingCode_ = u"M";
@@ -302,7 +302,7 @@ WizardView WizardModel::ChooseSeveralSource(int source) {
   return Stay();
 }
 
-WizardView WizardModel::SelectTreeItem(const TreeItem& item) {
+WizardView WizardModel::SelectTreeItem(const TreeSelection& item) {
   if (!OnProgramPage() || !IsTreeSource(source_)) return Stay();
   TakeTreeItem(item);
   selectionUsable_ = TreeItemAllowsNext(item, setup_.myComputerName, setup_.favoritesRoot);

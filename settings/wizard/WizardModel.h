@@ -87,7 +87,7 @@ class WizardSystem {
   // The address an Internet shortcut file points to; empty when it cannot be read.
   virtual std::u16string ReadShortcutUrl(std::u16string_view path) const = 0;
   // The item selected now in the tree of a tree source (none when nothing is selected).
-  virtual std::optional<TreeItem> SelectedTreeItem(int source) const = 0;
+  virtual std::optional<TreeSelection> SelectedTreeItem(int source) const = 0;
   // The line selected now in the list of a list source, or -1.
   virtual int SelectedListLine(int source) const = 0;
 };
@@ -133,7 +133,7 @@ class WizardModel {
   void ChooseLaunchMethod(int mode);    // 0 single "M", 1 sequential "S", 2 simultaneous "P"
   void ChooseSingleSource(int source);  // source page: the source, and the pending code "K" or "M"
   WizardView ChooseSeveralSource(int source);  // several-programs page: the source, its control prepared
-  WizardView SelectTreeItem(const TreeItem& item);
+  WizardView SelectTreeItem(const TreeSelection& item);
   WizardView SelectListLine(int line);  // the list of the current source
   WizardView SetButtonNameText(std::u16string_view text);
 
@@ -187,7 +187,7 @@ class WizardModel {
   int BackOrNextOnly() const { return setup_.wizardOnly ? kWizNext : kWizBackNext; }
   void PrepareSource(int source);
   bool TakeListLine(int source, int line);
-  void TakeTreeItem(const TreeItem& item);
+  void TakeTreeItem(const TreeSelection& item);
   void FillOneProgram();
   // Takes the selection into a slot; true when it became an Internet address.
   bool FillSlot(int slot);

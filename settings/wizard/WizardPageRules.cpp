@@ -11,7 +11,7 @@ std::array<ButtonLabel, 5> ButtonPageLabels(int32_t qstart, int buttonKind,
   for (int i = 0; i < 5; ++i) {
     // With QSTART the notebook's first buttons are Fn combinations: all five for two buttons, two for three.
     const bool fn = qstart == 1 && (buttonKind == 2 || (buttonKind == 3 && i < 2));
-    labels[i].stringId = (fn ? kStrRegisterToFn1 : kStrRegisterToButton1) + i;
+    labels[i].stringId = (fn ? IDS_WIZ_FN1 : IDS_WIZ_BUTTON1) + static_cast<unsigned>(i);
     if (!IsNotebookKind(buttonKind)) {
       labels[i].name = buttonNames[i];
     } else if (i < 3) {
@@ -43,7 +43,7 @@ bool IsInternetShortcut(std::u16string_view path) {
   return path.size() >= 4 && AsciiLower(path.substr(path.size() - 4)) == u".url";
 }
 
-bool TreeItemAllowsNext(const TreeItem& item, std::u16string_view myComputerName, std::u16string_view favoritesRoot) {
+bool TreeItemAllowsNext(const TreeSelection& item, std::u16string_view myComputerName, std::u16string_view favoritesRoot) {
   if (AsciiLower(item.path) == AsciiLower(myComputerName)) return false;
   return !(item.rootText == favoritesRoot && !IsInternetShortcut(item.path));
 }

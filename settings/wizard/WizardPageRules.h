@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "res/resource.h"
 #include "store/UserData.h"
 #include "wizard/WizardSources.h"
 
@@ -16,15 +17,11 @@ namespace tapstart {
 inline constexpr int kDesktopButtonKind = 5;
 constexpr bool IsNotebookKind(int kind) { return kind >= 1 && kind <= 3; }
 
-// String ids of the button page's labels and of the format that puts a machine's button name in one.
-inline constexpr int kStrRegisterToButton1 = 3212;  // "Register the program to Button1" to "Button5": 3212 to 3216
-inline constexpr int kStrRegisterToFn1 = 3276;      // "Register the program to Fn + 1" to "Fn + 5": 3276 to 3280
-inline constexpr int kStrRegisterToName = 3301;     // "Register the program to %s"
-
-// One radio's label on the button page: the string stringId, or, when the machine names the button, the
-// format text 3301 with that name.
+// One radio's label on the button page: the string stringId ("Register the program to Button1" to "Button5", or
+// to "Fn + 1" to "Fn + 5"), or, when the machine names the button, the format "Register the program to %s" with
+// that name.
 struct ButtonLabel {
-  int stringId = 0;
+  unsigned stringId = 0;
   std::u16string name;
   bool operator==(const ButtonLabel&) const = default;
 };
@@ -43,7 +40,7 @@ int ButtonRadioCount(int buttonKind, int32_t keyboardBits, int32_t desktopCount,
 bool IsInternetShortcut(std::u16string_view path);
 // Next after a tree selection: not for the computer folder itself (its display name, any letter case), and
 // in the favourites tree (root "IE Favorites", string 3292) only for an Internet shortcut.
-bool TreeItemAllowsNext(const TreeItem& item, std::u16string_view myComputerName, std::u16string_view favoritesRoot);
+bool TreeItemAllowsNext(const TreeSelection& item, std::u16string_view myComputerName, std::u16string_view favoritesRoot);
 // Next on the button-name page: the name must not be empty.
 constexpr bool ButtonNameAllowsNext(std::u16string_view text) { return !text.empty(); }
 

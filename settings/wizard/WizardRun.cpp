@@ -15,11 +15,9 @@ int WizardResultRecord(bool notebookPage, int selectedButton) {
   return selectedButton + (notebookPage ? kDesktopButtonKind : 0);
 }
 
-bool AcceptWizardOnlyButton(int n, int wizardLimit, int tabLayout, int recordsInUse) {
-  const bool desktopTab = tabLayout == -1 || tabLayout == 1;
-  const bool notebookTab = tabLayout == -1 || tabLayout == 0;
-  if (n >= 0 && n <= wizardLimit) return desktopTab;
-  return n > wizardLimit && n >= kDesktopButtonKind && n < recordsInUse && notebookTab;
+bool AcceptWizardOnlyButton(int n, int wizardLimit, TabLayout layout, int recordsInUse) {
+  if (n >= 0 && n <= wizardLimit) return layout.Has(kDesktopPage);
+  return n > wizardLimit && n >= kDesktopButtonKind && n < recordsInUse && layout.Has(kNotebookPage);
 }
 
 bool PressAfterWizardOnly(bool pressAfterWizard, const APPKEY_DATA& record, std::u16string_view imeChangerCommand) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "mainwnd/TabLayout.h"
 #include "store/UserData.h"
 
 namespace tapstart {
@@ -18,8 +19,7 @@ int WizardResultRecord(bool notebookPage, int selectedButton);
 
 // "/w:N" is run for a desktop button N up to the wizard limit while the desktop tab is there, or for a
 // notebook record N (above the limit, from 5 to below the records in use) while the notebook tab is there.
-// tabLayout: -1 all tabs; 0 desktop tab removed; 1 notebook tab removed; -2 on-screen tab only.
-bool AcceptWizardOnlyButton(int n, int wizardLimit, int tabLayout, int recordsInUse);
+bool AcceptWizardOnlyButton(int n, int wizardLimit, TabLayout layout, int recordsInUse);
 
 // After a wizard-only run with "/ap" the handler is asked to press the button, unless the button now starts
 // the IME changer program (imeChangerCommand: the first IME list entry's command; empty when there is none).

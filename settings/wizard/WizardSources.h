@@ -42,7 +42,7 @@ SingleSources SingleSourcesOffered(const SourceSwitches& switches, bool japanese
 SeveralSources SeveralSourcesOffered(const SourceSwitches& switches);
 
 // An item of a source tree as the tree reports it: its path, its text, and the text of the tree's root.
-struct TreeItem {
+struct TreeSelection {
   std::u16string path;
   std::u16string name;
   std::u16string rootText;

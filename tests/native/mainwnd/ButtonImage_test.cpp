@@ -27,15 +27,15 @@ TEST_P(PictureOfCodeTest, BaseFollowsTheLaunchCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, PictureOfCodeTest,
-    testing::Values(CodeCase{u"S", 2, 504, false}, CodeCase{u"s", 2, 504, false}, CodeCase{u"P", 3, 502, false},
-                    CodeCase{u"p", 3, 502, false}, CodeCase{u"M", 1, 506, false}, CodeCase{u"m", 1, 506, false},
-                    CodeCase{u"K", 1, 506, false}, CodeCase{u"k", 1, 506, false},
+    testing::Values(CodeCase{u"S", 2, kPictureInSequence, false}, CodeCase{u"s", 2, kPictureInSequence, false}, CodeCase{u"P", 3, kPictureAtOnce, false},
+                    CodeCase{u"p", 3, kPictureAtOnce, false}, CodeCase{u"M", 1, kPictureOneProgram, false}, CodeCase{u"m", 1, kPictureOneProgram, false},
+                    CodeCase{u"K", 1, kPictureOneProgram, false}, CodeCase{u"k", 1, kPictureOneProgram, false},
                     // Any other code shows the no-program picture and becomes "M".
-                    CodeCase{u"X", 1, 500, true}, CodeCase{u"", 1, 500, true}, CodeCase{u"MS", 2, 500, true},
-                    CodeCase{u" M", 1, 500, true}, CodeCase{u"\uFF2D", 1, 500, true}, CodeCase{u"0", 1, 500, true},
+                    CodeCase{u"X", 1, kPictureNoProgram, true}, CodeCase{u"", 1, kPictureNoProgram, true}, CodeCase{u"MS", 2, kPictureNoProgram, true},
+                    CodeCase{u" M", 1, kPictureNoProgram, true}, CodeCase{u"\uFF2D", 1, kPictureNoProgram, true}, CodeCase{u"0", 1, kPictureNoProgram, true},
                     // No programs: the no-program picture whatever the code says.
-                    CodeCase{u"S", 0, 500, false}, CodeCase{u"M", 0, 500, false}, CodeCase{u"M", -4, 500, false},
-                    CodeCase{u"Q", 0, 500, true}));
+                    CodeCase{u"S", 0, kPictureNoProgram, false}, CodeCase{u"M", 0, kPictureNoProgram, false}, CodeCase{u"M", -4, kPictureNoProgram, false},
+                    CodeCase{u"Q", 0, kPictureNoProgram, true}));
 
 struct SetCase {
   int32_t imageMode;
@@ -60,26 +60,26 @@ INSTANTIATE_TEST_SUITE_P(
     Sets, PictureSetTest,
     testing::Values(
         // Image mode 0: the first set; the dialog-open state adds 1.
-        SetCase{0, 0, 0, 0, u"M", 506}, SetCase{0, 0, 4, 1, u"S", 505}, SetCase{0, 0, 7, 1, u"P", 503},
+        SetCase{0, 0, 0, 0, u"M", kPictureOneProgram}, SetCase{0, 0, 4, 1, u"S", kPictureInSequence + kPictureDialogOpen}, SetCase{0, 0, 7, 1, u"P", kPictureAtOnce + kPictureDialogOpen},
         // Image mode 2: the alternate set for every button.
-        SetCase{2, 0, 0, 0, u"M", 514}, SetCase{2, 0, 5, 1, u"P", 511}, SetCase{2, 1, 7, 0, u"S", 512},
-        SetCase{2, 1, 6, 1, u"X", 509},
+        SetCase{2, 0, 0, 0, u"M", kPictureOneProgram + kAlternateSet}, SetCase{2, 0, 5, 1, u"P", kPictureAtOnce + kAlternateSet + kPictureDialogOpen}, SetCase{2, 1, 7, 0, u"S", kPictureInSequence + kAlternateSet},
+        SetCase{2, 1, 6, 1, u"X", kPictureNoProgram + kAlternateSet + kPictureDialogOpen},
         // QSTART 1: notebook records 5 and 6 take the alternate set, record 7 and the desktop do not.
-        SetCase{0, 1, 5, 0, u"M", 514}, SetCase{0, 1, 6, 1, u"S", 513}, SetCase{0, 1, 7, 0, u"M", 506},
-        SetCase{0, 1, 4, 0, u"M", 506}, SetCase{0, 2, 5, 0, u"M", 506},
+        SetCase{0, 1, 5, 0, u"M", kPictureOneProgram + kAlternateSet}, SetCase{0, 1, 6, 1, u"S", kPictureInSequence + kAlternateSet + kPictureDialogOpen}, SetCase{0, 1, 7, 0, u"M", kPictureOneProgram},
+        SetCase{0, 1, 4, 0, u"M", kPictureOneProgram}, SetCase{0, 2, 5, 0, u"M", kPictureOneProgram},
         // Image mode 1: the captioned set, with hover pictures.
-        SetCase{1, 0, 0, 0, u"M", 523}, SetCase{1, 0, 1, 1, u"M", 524}, SetCase{1, 0, 2, 8, u"M", 531},
-        SetCase{1, 0, 3, 8, u"S", 529}, SetCase{1, 0, 5, 8, u"P", 527}, SetCase{1, 0, 7, 8, u"", 525},
-        SetCase{1, 0, 6, 1, u"P", 520}, SetCase{1, 0, 0, 0, u"X", 517},
+        SetCase{1, 0, 0, 0, u"M", kPictureOneProgram + kCaptionedSet}, SetCase{1, 0, 1, 1, u"M", kPictureOneProgram + kCaptionedSet + kPictureDialogOpen}, SetCase{1, 0, 2, 8, u"M", kPictureOneProgram + kCaptionedSet + kPictureHovered},
+        SetCase{1, 0, 3, 8, u"S", kPictureInSequence + kCaptionedSet + kPictureHovered}, SetCase{1, 0, 5, 8, u"P", kPictureAtOnce + kCaptionedSet + kPictureHovered}, SetCase{1, 0, 7, 8, u"", kPictureNoProgram + kCaptionedSet + kPictureHovered},
+        SetCase{1, 0, 6, 1, u"P", kPictureAtOnce + kCaptionedSet + kPictureDialogOpen}, SetCase{1, 0, 0, 0, u"X", kPictureNoProgram + kCaptionedSet},
         // QSTART 1 outranks image mode 1 for records 5 and 6.
-        SetCase{1, 1, 5, 0, u"M", 514}, SetCase{1, 1, 7, 0, u"M", 523},
+        SetCase{1, 1, 5, 0, u"M", kPictureOneProgram + kAlternateSet}, SetCase{1, 1, 7, 0, u"M", kPictureOneProgram + kCaptionedSet},
         // Hover has pictures only in the captioned set; elsewhere, as any unknown state, it shows normal.
-        SetCase{0, 0, 0, 8, u"M", 506}, SetCase{2, 0, 0, 8, u"S", 512}, SetCase{0, 1, 5, 8, u"P", 510},
-        SetCase{1, 1, 6, 8, u"M", 514}, SetCase{1, 0, 0, 2, u"M", 523}, SetCase{0, 0, 0, -1, u"S", 504},
+        SetCase{0, 0, 0, 8, u"M", kPictureOneProgram}, SetCase{2, 0, 0, 8, u"S", kPictureInSequence + kAlternateSet}, SetCase{0, 1, 5, 8, u"P", kPictureAtOnce + kAlternateSet},
+        SetCase{1, 1, 6, 8, u"M", kPictureOneProgram + kAlternateSet}, SetCase{1, 0, 0, 2, u"M", kPictureOneProgram + kCaptionedSet}, SetCase{0, 0, 0, -1, u"S", kPictureInSequence},
         // An image mode outside 0 to 2 is the first set.
-        SetCase{3, 0, 0, 0, u"M", 506}, SetCase{-1, 0, 0, 1, u"M", 507}));
+        SetCase{3, 0, 0, 0, u"M", kPictureOneProgram}, SetCase{-1, 0, 0, 1, u"M", kPictureOneProgram + kPictureDialogOpen}));
 
-TEST(ButtonPictureTest, EveryChoiceIsACarriedPictureAndAllButTheSpareAreReached) {
+TEST(ButtonPictureTest, EveryChoiceIsACarriedPictureAndEveryPictureIsReached) {
   const std::set<int> carried(kButtonPictureIds.begin(), kButtonPictureIds.end());
   std::set<int> reached;
   const char16_t* codes[] = {u"M", u"m", u"K", u"k", u"S", u"s", u"P", u"p", u"X", u""};
@@ -95,9 +95,7 @@ TEST(ButtonPictureTest, EveryChoiceIsACarriedPictureAndAllButTheSpareAreReached)
               EXPECT_TRUE(carried.count(id) == 1) << id;
               reached.insert(id);
             }
-  std::set<int> expected = carried;
-  expected.erase(516);
-  EXPECT_EQ(reached, expected);
+  EXPECT_EQ(reached, carried);
 }
 
 TEST(ButtonPictureTest, PictureTableIsAscendingWithPalettesForTheFirstSet) {
@@ -105,8 +103,8 @@ TEST(ButtonPictureTest, PictureTableIsAscendingWithPalettesForTheFirstSet) {
   EXPECT_EQ(std::count_if(kButtonPictureIds.begin(), kButtonPictureIds.end(),
                           [](int id) { return ButtonPictureBits(id) == 8; }),
             8);
-  EXPECT_EQ(ButtonPictureBits(507), 8);
-  EXPECT_EQ(ButtonPictureBits(508), 24);
+  EXPECT_EQ(ButtonPictureBits(kPictureOneProgram + kPictureDialogOpen), 8);
+  EXPECT_EQ(ButtonPictureBits(kPictureNoProgram + kAlternateSet), 24);
 }
 
 }  // namespace

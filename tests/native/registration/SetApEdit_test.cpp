@@ -31,7 +31,7 @@ TEST_F(SetApModelTest, AddProgram_TreeItemTakesThePathAndNamesTheButton) {
     r.parameters[0] = u"-old";
     SetApModel& m = Open(r);
     m.RememberTreeItem(c.pick);
-    m.AddProgram(0, c.pick.text, SourceKind::TreeItem);
+    m.AddProgram(0, c.pick.text, SourceKind::TreeEntry);
     EXPECT_EQ(m.View().slotText[0], c.slotText);
     EXPECT_EQ(m.Record().command[0], c.command);
     EXPECT_EQ(m.Record().parameters[0], c.parameters);
@@ -43,10 +43,10 @@ TEST_F(SetApModelTest, AddProgram_TreeItemTakesThePathAndNamesTheButton) {
 TEST_F(SetApModelTest, AddProgram_RenamesOnlyForANewFirstProgramAndEnablesOkOnChange) {
   SetApModel& m = Open(MakeRecord(u"S", {u"C:\\Apps\\edit.exe"}), {false, true, false});
   m.RememberTreeItem(File(u"C:\\Apps\\edit.exe", u"edit.exe"));
-  m.AddProgram(0, u"edit.exe", SourceKind::TreeItem);
+  m.AddProgram(0, u"edit.exe", SourceKind::TreeEntry);
   EXPECT_FALSE(m.View().okEnabled) << "nothing changed";
   m.RememberTreeItem(File(u"C:\\Apps\\calc.exe", u"calc.exe"));
-  m.AddProgram(1, u"calc.exe", SourceKind::TreeItem);
+  m.AddProgram(1, u"calc.exe", SourceKind::TreeEntry);
   EXPECT_EQ(m.Record().name, u"Old name");
   EXPECT_TRUE(m.View().okEnabled);
 }
@@ -77,7 +77,7 @@ TEST_F(SetApModelTest, AddProgram_EveryKindOfSingleEntryTakesTheRecordOver) {
     SetApModel& m = Open(r, {false, true, false});
     if (c.line < 0) {
       m.RememberTreeItem(File(u"c:\\ime\\IMECHG.EXE", u"IMECHG.EXE", TreeKind::AllFiles));
-      m.AddProgram(2, u"IMECHG.EXE", SourceKind::TreeItem);
+      m.AddProgram(2, u"IMECHG.EXE", SourceKind::TreeEntry);
     } else {
       m.SelectListLine(c.list, c.line);
       m.SendListEntry(c.list);
@@ -99,7 +99,7 @@ TEST_F(SetApModelTest, AddProgram_WithoutAnIdentifiableEntryChangesNothing) {
   const APPKEY_DATA r = MakeRecord(u"S", {u"C:\\Apps\\edit.exe"});
   SetApModel& m = Open(r);
   const SetApView before = m.View();
-  m.AddProgram(0, u"x", SourceKind::TreeItem);     // no tree item remembered
+  m.AddProgram(0, u"x", SourceKind::TreeEntry);     // no tree item remembered
   m.AddProgram(0, u"x", SourceKind::ShortcutKey);  // no key picked
   m.AddProgram(0, u"x", SourceKind::MediaCenter);  // an empty list
   m.AddProgram(7, u"x", SourceKind::Ime);
@@ -108,7 +108,7 @@ TEST_F(SetApModelTest, AddProgram_WithoutAnIdentifiableEntryChangesNothing) {
   EXPECT_EQ(m.Record(), r);
   EXPECT_EQ(m.View(), before);
   m.RememberTreeItem(File(u"C:\\IME\\imechg.exe", u"imechg.exe", TreeKind::StartMenu));
-  m.AddProgram(1, u"imechg.exe", SourceKind::TreeItem);
+  m.AddProgram(1, u"imechg.exe", SourceKind::TreeEntry);
   EXPECT_EQ(m.Record().code, u"S") << "the changer is a special entry from the All Files tree only";
 }
 

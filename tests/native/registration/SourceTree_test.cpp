@@ -110,7 +110,7 @@ TEST_F(SourceTreeTest, StartMenu_MergesBothFoldersInFourSortedGroups) {
   for (const char16_t* f : {u"\\b.lnk", u"\\Same.lnk"}) fs.AddFile(user + f);
   for (const char16_t* f : {u"\\a.lnk", u"\\Same.lnk", u"\\same.LNK"}) fs.AddFile(common + f);
   SourceTree tree(TreeKind::StartMenu, fs, sorter);
-  const TreeItem root = tree.FolderRoot(user + u"\\", u"Start Menu");
+  const TreeEntry root = tree.FolderRoot(user + u"\\", u"Start Menu");
   EXPECT_EQ(root.text, u"Start Menu");
   EXPECT_EQ(tree.Path(root.path), user);
   Recorder r{&tree, {}};
@@ -126,7 +126,7 @@ TEST_F(SourceTreeTest, StartMenu_MergesBothFoldersInFourSortedGroups) {
   EXPECT_EQ(r.items, expected);
   // Nothing on either side: no children, no expand button.
   fs.AddFolder(user + u"\\Empty");
-  const TreeItem empty = tree.FolderRoot(user + u"\\Empty", u"");
+  const TreeEntry empty = tree.FolderRoot(user + u"\\Empty", u"");
   EXPECT_EQ(empty.text, user + u"\\Empty") << "an empty root name shows the folder";
   EXPECT_FALSE(tree.ExpandStartMenuFolder(empty.path, MakeStartMenuFolders(user, common), u"ann", r.Add()));
 }
@@ -137,7 +137,7 @@ TEST_F(SourceTreeTest, Favorites_ShowsInternetShortcutsWithoutTheirExtension) {
   fs.AddFile(u"c:\\Fav\\readme.txt");
   fs.AddFile(u"c:\\Fav\\Bank.URL");
   SourceTree tree(TreeKind::Favorites, fs, sorter);
-  const TreeItem root = tree.FolderRoot(u"c:\\Fav\\", u"IE Favorites");
+  const TreeEntry root = tree.FolderRoot(u"c:\\Fav\\", u"IE Favorites");
   Recorder r{&tree, {}};
   ASSERT_TRUE(tree.ExpandFavoritesFolder(root.path, r.Add()));
   EXPECT_EQ(r.items, (std::vector<std::u16string>{u"Links|c:\\Fav\\Links|+", u"Bank|c:\\Fav\\Bank.URL|-",
@@ -153,9 +153,9 @@ TEST_F(SourceTreeTest, AllFiles_DrivesAndTheirFolders) {
   CSystemDrive drives;
   drives.Refresh(fs);
   SourceTree tree(TreeKind::AllFiles, fs, sorter);
-  const TreeItem root = tree.ComputerRoot(u"This PC");
+  const TreeEntry root = tree.ComputerRoot(u"This PC");
   EXPECT_EQ(tree.Path(root.path), u"This PC");
-  const std::vector<TreeItem> items = tree.DriveItems(drives);
+  const std::vector<TreeEntry> items = tree.DriveItems(drives);
   ASSERT_EQ(items.size(), 2u);
   EXPECT_EQ(items[0].text, u"c:");
   EXPECT_EQ(items[1].text, u"d:[Disc]");

@@ -27,14 +27,14 @@ class FakeSystem final : public WizardSystem {
   std::u16string ReadShortcutUrl(std::u16string_view path) const override {
     return Find(urls, std::u16string(path), std::u16string());
   }
-  std::optional<TreeItem> SelectedTreeItem(int source) const override {
-    return Find(trees, source, std::optional<TreeItem>());
+  std::optional<TreeSelection> SelectedTreeItem(int source) const override {
+    return Find(trees, source, std::optional<TreeSelection>());
   }
   int SelectedListLine(int source) const override { return Find(lines, source, -1); }
 
   std::set<std::u16string> folders{u"S:\\Games", u"S:\\Tools.v2"};
   std::map<std::u16string, std::u16string> urls{{u"F:\\Example.url", u"http://example.com/"}};
-  std::map<int, TreeItem> trees;
+  std::map<int, TreeSelection> trees;
   std::map<int, int> lines{{kSourceMediaCenter, 0}, {kSourceShortcutKey, 0}};  // lists start on their first line
 };
 
@@ -108,7 +108,7 @@ WizardView Apply(WizardModel& model, FakeSystem& system, const Move& m) {
     case Do::Several: return model.ChooseSeveralSource(n);
     case Do::Pick: {
       const std::u16string path = FromUtf8(m.arg);
-      const TreeItem item{path, path.substr(path.rfind(u'\\') + 1), kRoots[model.SourceIndex()]};
+      const TreeSelection item{path, path.substr(path.rfind(u'\\') + 1), kRoots[model.SourceIndex()]};
       system.trees[model.SourceIndex()] = item;
       return model.SelectTreeItem(item);
     }

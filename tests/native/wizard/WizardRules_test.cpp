@@ -52,16 +52,16 @@ TEST(WizardRulesTest, ButtonLabelsFollowQstartKindAndMachineNames) {
   struct Case {
     int32_t qstart;
     int kind;
-    std::array<int, 5> ids;
+    std::array<unsigned, 5> ids;
     std::array<const char16_t*, 5> names;
   };
   const Case cases[] = {
-      {0, 5, {3212, 3213, 3214, 3215, 3216}, {u"", u"MAIL", u"", u"", u""}},
-      {1, 5, {3212, 3213, 3214, 3215, 3216}, {u"", u"MAIL", u"", u"", u""}},
-      {1, 2, {3276, 3277, 3278, 3279, 3280}, {u"Fn A", u"", u"Fn C", u"", u""}},
-      {1, 3, {3276, 3277, 3214, 3215, 3216}, {u"Fn A", u"", u"Fn C", u"", u""}},
-      {0, 2, {3212, 3213, 3214, 3215, 3216}, {u"Fn A", u"", u"Fn C", u"", u""}},
-      {1, 1, {3212, 3213, 3214, 3215, 3216}, {u"Fn A", u"", u"Fn C", u"", u""}},
+      {0, 5, {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"", u"MAIL", u"", u"", u""}},
+      {1, 5, {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"", u"MAIL", u"", u"", u""}},
+      {1, 2, {IDS_WIZ_FN1, IDS_WIZ_FN2, IDS_WIZ_FN3, IDS_WIZ_FN4, IDS_WIZ_FN5}, {u"Fn A", u"", u"Fn C", u"", u""}},
+      {1, 3, {IDS_WIZ_FN1, IDS_WIZ_FN2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"Fn A", u"", u"Fn C", u"", u""}},
+      {0, 2, {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"Fn A", u"", u"Fn C", u"", u""}},
+      {1, 1, {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"Fn A", u"", u"Fn C", u"", u""}},
   };
   for (const Case& c : cases) {
     const auto labels = ButtonPageLabels(c.qstart, c.kind, names);
@@ -131,17 +131,21 @@ TEST(WizardRulesTest, LaunchMethodPageEditKeysAndBottomButtons) {
 
 TEST(WizardRulesTest, WizardOnlyButtonAcceptance) {
   struct Case {
-    int n, limit, layout, records;
+    int n, limit;
+    TabLayout::Kind layout;
+    int records;
     bool accepted;
   };
+  constexpr auto kAll = TabLayout::kAllTabs, kNoDt = TabLayout::kNoDesktopTab, kNoNt = TabLayout::kNoNotebookTab,
+                 kOsd = TabLayout::kOnScreenOnly;
   const Case cases[] = {
-      {0, 4, -1, 7, true},  {4, 4, -1, 7, true},  {2, 2, 1, 7, true},   {3, 2, 1, 7, false},
-      {0, 4, 0, 7, false},  {5, 4, 0, 7, true},   {6, 4, -1, 7, true},  {7, 4, -1, 7, false},
-      {7, 4, -1, 8, true},  {5, 4, 1, 7, false},  {5, 4, -2, 7, false}, {0, 4, -2, 7, false},
-      {4, 2, -1, 7, false}, {0, -1, 1, 7, false}, {-1, 4, -1, 7, false},
+      {0, 4, kAll, 7, true},  {4, 4, kAll, 7, true},  {2, 2, kNoNt, 7, true},   {3, 2, kNoNt, 7, false},
+      {0, 4, kNoDt, 7, false},  {5, 4, kNoDt, 7, true},   {6, 4, kAll, 7, true},  {7, 4, kAll, 7, false},
+      {7, 4, kAll, 8, true},  {5, 4, kNoNt, 7, false},  {5, 4, kOsd, 7, false}, {0, 4, kOsd, 7, false},
+      {4, 2, kAll, 7, false}, {0, -1, kNoNt, 7, false}, {-1, 4, kAll, 7, false},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(AcceptWizardOnlyButton(c.n, c.limit, c.layout, c.records), c.accepted)
+    EXPECT_EQ(AcceptWizardOnlyButton(c.n, c.limit, TabLayout(c.layout), c.records), c.accepted)
         << c.n << " limit " << c.limit << " layout " << c.layout << " records " << c.records;
 }
 
