@@ -1,23 +1,20 @@
 // The choice of a round button's picture from its record, state and the machine's image mode.
 #include "ButtonImage.h"
 
+#include "store/UserData.h"
+
 namespace tapstart {
 namespace {
 
 // The base picture of a launch code; 0 for a code that is none of the eight letters.
 int BaseOfCode(std::u16string_view code) {
-  if (code.size() != 1) return 0;
-  switch (code[0]) {
-    case u'S':
-    case u's':
+  switch (ReadLaunchCode(code)) {
+    case LaunchCode::kSequential:
       return kPictureInSequence;
-    case u'P':
-    case u'p':
+    case LaunchCode::kSimultaneous:
       return kPictureAtOnce;
-    case u'M':
-    case u'm':
-    case u'K':
-    case u'k':
+    case LaunchCode::kSingle:
+    case LaunchCode::kKey:
       return kPictureOneProgram;
     default:
       return 0;

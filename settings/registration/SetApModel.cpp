@@ -10,13 +10,10 @@
 namespace tapstart {
 
 int MethodFromCode(std::u16string_view code) {
-  if (code.size() != 1) return kSingle;
-  switch (code[0]) {
-    case u'S':
-    case u's':
+  switch (ReadLaunchCode(code)) {
+    case LaunchCode::kSequential:
       return kSequential;
-    case u'P':
-    case u'p':
+    case LaunchCode::kSimultaneous:
       return kSimultaneous;
     default:
       return kSingle;
@@ -40,7 +37,7 @@ SetApModel::SetApModel(SetApSetup setup, RegistrationFlags& flags, const SetApEn
 }
 
 bool SetApModel::CodeIs(char16_t upper) const {
-  return record_.code.size() == 1 && (record_.code[0] == upper || record_.code[0] == upper - u'A' + u'a');
+  return ReadLaunchCode(record_.code) == ReadLaunchCode(std::u16string(1, upper));
 }
 
 void SetApModel::SetSlotsEnabled(int count) {

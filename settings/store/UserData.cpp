@@ -14,6 +14,26 @@ void SplitCommand(std::u16string_view stored, std::u16string& command, std::u16s
   }
 }
 
+LaunchCode ReadLaunchCode(std::u16string_view code) {
+  if (code.size() != 1) return LaunchCode::kUnknown;
+  switch (code[0]) {
+    case u'M':
+    case u'm':
+      return LaunchCode::kSingle;
+    case u'K':
+    case u'k':
+      return LaunchCode::kKey;
+    case u'S':
+    case u's':
+      return LaunchCode::kSequential;
+    case u'P':
+    case u'p':
+      return LaunchCode::kSimultaneous;
+    default:
+      return LaunchCode::kUnknown;
+  }
+}
+
 bool IsUserDataEqual(const USER_DATA& a, const USER_DATA& b, int recordsInUse) {
   for (int i = 0; i < recordsInUse && i < kButtonSlots; ++i) {
     const auto& x = a.buttons[i];

@@ -31,6 +31,10 @@ struct USER_DATA {
   bool operator==(const USER_DATA&) const = default;
 };
 
+// A record's launch code as every reader takes it: one letter, lower case reading as upper case.
+enum class LaunchCode { kUnknown, kSingle, kKey, kSequential, kSimultaneous };  // "M", "K", "S", "P"
+LaunchCode ReadLaunchCode(std::u16string_view code);
+
 // Splits a stored command at its first "|" into the program and its parameters.
 void SplitCommand(std::u16string_view stored, std::u16string& command, std::u16string& parameters);
 

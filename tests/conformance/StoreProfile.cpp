@@ -254,12 +254,12 @@ TEST_P(StoreConformance, ProfileReadInt_ReadsTheLeadingDecimalNumber) {
       {"read as 29 characters", u"000000000000000000000000000000012", 0},
   };
   int line = 0;
-  for (const auto& c : cases) Env().PutProfileLine(u"Probe", u"N" + DecimalText(line++), c.raw);
+  for (const auto& c : cases) Env().PutProfileLine(u"Probe", std::u16string(u"N") + DecimalText(line++), c.raw);
   Env().ReopenProfile();
   line = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(Env().Backend().ProfileReadInt(kProfileFileName, u"Probe", u"N" + DecimalText(line++), 99), c.expected);
+    EXPECT_EQ(Env().Backend().ProfileReadInt(kProfileFileName, u"Probe", std::u16string(u"N") + DecimalText(line++), 99), c.expected);
   }
   EXPECT_EQ(Env().Backend().ProfileReadInt(kProfileFileName, u"Probe", u"Missing", -4), -4);
 }
@@ -282,7 +282,7 @@ TEST_P(StoreConformance, ProfileWrite_ReadsBackTrimmed) {
   int line = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(ToUtf8(c.text));
-    const std::u16string key = u"W" + DecimalText(line++);
+    const std::u16string key = std::u16string(u"W") + DecimalText(line++);
     ASSERT_TRUE(Env().Backend().ProfileWrite(kProfileFileName, u"Probe", key, c.text));
     Env().ReopenProfile();
     // A key written empty exists: the read gives the empty text, not the default.
