@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "res/resource.h"
-#include "ui/SystemLibrary_win32.h"
 #include "ui/Handles_win32.h"
+#include "ui/SystemLibrary_win32.h"
 
 namespace tapstart::launcher {
 namespace {

@@ -137,7 +137,8 @@ int RunStarter(HINSTANCE instance, int show) {
   const std::wstring mutexName = LoadText(instance, IDS_MUTEX_NAME);
 
   KernelHandle mutex;
-  if (KeepsSingleInstance(std::u16string_view(reinterpret_cast<const char16_t*>(mutexName.c_str()), mutexName.size()))) {
+  if (KeepsSingleInstance(
+          std::u16string_view(reinterpret_cast<const char16_t*>(mutexName.c_str()), mutexName.size()))) {
     mutex.Reset(CreateMutexW(nullptr, FALSE, mutexName.c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
       BringQuestionForward(run.title, run.windowClass);
@@ -160,9 +161,9 @@ int RunStarter(HINSTANCE instance, int show) {
   RegisterClassExW(&wc);
 
   run.switchText = SwitchFor(launcher::ArgumentText(reinterpret_cast<const char16_t*>(GetCommandLineW())));
-  const HWND window = CreateWindowExW(0, run.windowClass.c_str(), run.title.c_str(), WS_OVERLAPPEDWINDOW,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, HWND_MESSAGE,
-                                      nullptr, instance, &run);
+  const HWND window =
+      CreateWindowExW(0, run.windowClass.c_str(), run.title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, HWND_MESSAGE, nullptr, instance, &run);
   if (window == nullptr) return 0;
   ShowWindow(window, show);
   UpdateWindow(window);

@@ -26,9 +26,9 @@ struct ButtonPictureRequest {
   std::u16string_view code;  // the record's launch code
   int32_t count = 0;         // the record's program count
   int state = kPictureNormal;
-  int32_t imageMode = 0;     // BtnImage after loading: 0, 1 or 2
-  int32_t qstart = 0;        // QSTART
-  int record = 0;            // 0 to 4 desktop buttons, 5 to 7 notebook buttons
+  int32_t imageMode = 0;  // BtnImage after loading: 0, 1 or 2
+  int32_t qstart = 0;     // QSTART
+  int record = 0;         // 0 to 4 desktop buttons, 5 to 7 notebook buttons
 };
 
 struct ButtonPicture {
@@ -46,9 +46,9 @@ ButtonPicture ChooseButtonPicture(const ButtonPictureRequest& request);
 
 // Every picture the program carries, ascending. 516, the alternate set's hovered no-program picture, is
 // carried for completeness although no rule above chooses it.
-inline constexpr std::array<int, 29> kButtonPictureIds = {
-    500, 501, 502, 503, 504, 505, 506, 507, 508, 509, 510, 511, 512, 513, 514,
-    515, 516, 517, 518, 519, 520, 521, 522, 523, 524, 525, 527, 529, 531};
+inline constexpr std::array<int, 29> kButtonPictureIds = {500, 501, 502, 503, 504, 505, 506, 507, 508, 509,
+                                                          510, 511, 512, 513, 514, 515, 516, 517, 518, 519,
+                                                          520, 521, 522, 523, 524, 525, 527, 529, 531};
 
 // Colour depth of a picture: the first set is stored with a palette.
 constexpr int ButtonPictureBits(int bitmapId) { return bitmapId <= 507 ? 8 : 24; }

@@ -43,7 +43,8 @@ const ButtonPageIds kNotebookIds{kNotebookPage,
 CtabMainDTTab::CtabMainDTTab(CfrmMain& main) : ButtonTabPage(main, kDesktopIds) {}
 CtabMainNTTab::CtabMainNTTab(CfrmMain& main) : ButtonTabPage(main, kNotebookIds) {}
 
-ButtonTabPage::ButtonTabPage(CfrmMain& main, const ButtonPageIds& ids) : Dialog(ids.templateId), main_(main), ids_(ids) {}
+ButtonTabPage::ButtonTabPage(CfrmMain& main, const ButtonPageIds& ids)
+    : Dialog(ids.templateId), main_(main), ids_(ids) {}
 
 int ButtonTabPage::PositionOf(HWND window) const {
   for (int i = 0; i < ids_.positions; ++i)
@@ -154,9 +155,11 @@ void ButtonTabPage::PlaceFirstFocus() {
   const int layout = main_.TabLayout();
   bool contents = false;
   if (ids_.page == kDesktopPage) {
-    contents = ((layout == -1 || layout == 1) && (line == u"/k" || line == u"/t:0")) || (layout == 1 && line == u"/t:1");
+    contents =
+        ((layout == -1 || layout == 1) && (line == u"/k" || line == u"/t:0")) || (layout == 1 && line == u"/t:1");
   } else {
-    contents = (layout == 0 && (line == u"/k" || line == u"/t:0")) || ((layout == 0 || layout == -1) && line == u"/t:1");
+    contents =
+        (layout == 0 && (line == u"/k" || line == u"/t:0")) || ((layout == 0 || layout == -1) && line == u"/t:1");
     if (contents) main_.SelectTab(layout == 0 ? 0 : 1);
   }
   if (!contents || activations_ > 1) {

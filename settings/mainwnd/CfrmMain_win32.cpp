@@ -34,8 +34,7 @@ std::vector<std::u16string> ProcessArguments() {
     for (int i = 1; i < __argc; ++i) args.push_back(U16(__wargv[i]));
     return args;
   }
-  const auto split =
-      SystemFunction<LPWSTR*(WINAPI*)(LPCWSTR, int*)>(L"shell32.dll", "CommandLineToArgvW");
+  const auto split = SystemFunction<LPWSTR*(WINAPI*)(LPCWSTR, int*)>(L"shell32.dll", "CommandLineToArgvW");
   int argc = 0;
   LPWSTR* argv = split != nullptr ? split(GetCommandLineW(), &argc) : nullptr;
   if (argv == nullptr) return args;
@@ -225,8 +224,8 @@ void CfrmMain::SetCaptions() {
   for (int i = 0; i < 3; ++i) {
     std::u16string caption = U16(LoadStr(i < 2 ? 3010 : 3011));
     if (i < 2) {
-      const std::u16string over = app_.Store.GetRegString(Hive::LocalMachine, std::u16string(kUtlSettingKey) + u"\\TabName",
-                                                          u"Tab" + DecimalText(i), u"");
+      const std::u16string over = app_.Store.GetRegString(
+          Hive::LocalMachine, std::u16string(kUtlSettingKey) + u"\\TabName", u"Tab" + DecimalText(i), u"");
       if (!over.empty()) caption = over;
     }
     std::wstring text = W(CutToAnsiBytes(caption, 28, AnsiByteCount));
@@ -246,8 +245,8 @@ void CfrmMain::SetCaptions() {
     for (int i = 0; i < ids.positions; ++i) {
       std::wstring label = LoadStr(3016) + std::to_wstring(i + 1);
       if (page == notebook_ && model_.machine.qstart == 1 && i < 2) label = LoadStr(3275) + std::to_wstring(i + 1);
-      const std::u16string over =
-          app_.Store.GetRegString(Hive::LocalMachine, buttonNames, u"AppKey" + DecimalText(ids.firstRecord + i + 1), u"");
+      const std::u16string over = app_.Store.GetRegString(Hive::LocalMachine, buttonNames,
+                                                          u"AppKey" + DecimalText(ids.firstRecord + i + 1), u"");
       if (!over.empty()) label = W(over);
       page->SetItemText(ids.labels[i], label);
     }
@@ -269,7 +268,8 @@ void CfrmMain::SetFonts() {
   setFont(Item(IDC_MAIN_TAB), uiFont_.Get());
   for (ButtonTabPage* page : {desktop_, notebook_}) {
     const ButtonPageIds& ids = page->Ids();
-    for (int id : {ids.group, ids.patternLabel, ids.manager, ids.wizard, ids.defaults}) setFont(page->Item(id), uiFont_.Get());
+    for (int id : {ids.group, ids.patternLabel, ids.manager, ids.wizard, ids.defaults})
+      setFont(page->Item(id), uiFont_.Get());
     for (int i = 0; i < ids.positions; ++i) {
       setFont(page->Item(ids.labels[i]), uiFont_.Get());
       setFont(page->Item(ids.edits[i]), uiFont_.Get());
@@ -358,8 +358,8 @@ void CfrmMain::ShowUserData() {
 void CfrmMain::SetButtonImage(int record, int state) {
   if (record < 0 || record >= kButtonSlots) return;
   APPKEY_DATA& rec = model_.live.buttons[record];
-  const ButtonPicture picture = ChooseButtonPicture(
-      {rec.code, rec.count, state, model_.machine.imageMode, model_.machine.qstart, record});
+  const ButtonPicture picture =
+      ChooseButtonPicture({rec.code, rec.count, state, model_.machine.imageMode, model_.machine.qstart, record});
   if (picture.codeBecomesM) {
     rec.code = u"M";
     model_.saved.buttons[record].code = u"M";

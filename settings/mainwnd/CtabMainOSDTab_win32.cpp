@@ -89,8 +89,8 @@ void CtabMainOSDTab::SetCaptions() {
   SendItem(IDC_OSD_SIZE, CB_RESETCONTENT);
   for (int i = 0; i < kSizeSteps; ++i) {
     const std::wstring text = LoadStr(kIdsSizeFirst + static_cast<UINT>(i));
-    const LRESULT at = SendItem(IDC_OSD_SIZE, CB_INSERTSTRING, static_cast<WPARAM>(i),
-                                reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT at =
+        SendItem(IDC_OSD_SIZE, CB_INSERTSTRING, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.c_str()));
     if (at >= 0) SendItem(IDC_OSD_SIZE, CB_SETITEMDATA, static_cast<WPARAM>(at), i + 1);
   }
   SendItem(IDC_OSD_SIZE, CB_SETCURSEL, static_cast<WPARAM>(selected));
@@ -165,12 +165,23 @@ bool CtabMainOSDTab::HandleMnemonic(wchar_t key) {
   int id = 0;
   // Virtual-key codes: the letters are their capitals, and F4 or the keypad keys must not pass for them.
   switch (key) {
-    case L'F': id = IDC_OSD_FONT; break;
-    case L'S': id = IDC_OSD_SIZE; break;
-    case L'C': id = IDC_OSD_SELECT; break;
-    case L'D': id = IDC_OSD_DEFAULT; break;
-    case L'O': id = IDC_OSD_DISPLAY; break;
-    default: return false;
+    case L'F':
+      id = IDC_OSD_FONT;
+      break;
+    case L'S':
+      id = IDC_OSD_SIZE;
+      break;
+    case L'C':
+      id = IDC_OSD_SELECT;
+      break;
+    case L'D':
+      id = IDC_OSD_DEFAULT;
+      break;
+    case L'O':
+      id = IDC_OSD_DISPLAY;
+      break;
+    default:
+      return false;
   }
   HWND control = Item(id);
   // A control switched off with the display does not answer its mnemonic, as the dialog manager's would not.

@@ -14,10 +14,10 @@ namespace tapstart {
 
 // Switches of the machine tree that shape the main window.
 struct MachineSettings {
-  int32_t qstart = 0;          // notebook labels "Fn + n"
-  int32_t imageMode = 0;       // 0, 1 (hover pictures) or 2 (alternate set)
-  int32_t notebookCount = 0;   // NTNumAPBtn as adjusted
-  int32_t desktopCount = 0;    // DTNumAPBtn as adjusted
+  int32_t qstart = 0;         // notebook labels "Fn + n"
+  int32_t imageMode = 0;      // 0, 1 (hover pictures) or 2 (alternate set)
+  int32_t notebookCount = 0;  // NTNumAPBtn as adjusted
+  int32_t desktopCount = 0;   // DTNumAPBtn as adjusted
   int recordsInUse = 7;
   int32_t showNotebookTab = 0;
   int32_t nr1t2 = 0;
@@ -27,14 +27,14 @@ MachineSettings ReadMachineSettings(const SettingsStore& store);
 
 // What SetupTabsForKeyboard does to the tabs and pages.
 struct TabPlan {
-  int layout = -1;                   // -1 all; 0 desktop removed; 1 notebook removed; -2 on-screen only
-  std::vector<int> removeTabs;       // tab indexes to delete, in this order
-  int selectTab = 0;                 // tab index selected once the tabs are final
+  int layout = -1;              // -1 all; 0 desktop removed; 1 notebook removed; -2 on-screen only
+  std::vector<int> removeTabs;  // tab indexes to delete, in this order
+  int selectTab = 0;            // tab index selected once the tabs are final
   bool desktopOverride = false;
-  int desktopCount = 5;              // positions shown on the desktop page
+  int desktopCount = 5;  // positions shown on the desktop page
   int wizardLimit = 4;
-  int notebookShown = 3;             // positions shown on the notebook page
-  bool namedKeys = false;            // desktop labels "MAIL", "INTERNET", ...
+  int notebookShown = 3;   // positions shown on the notebook page
+  bool namedKeys = false;  // desktop labels "MAIL", "INTERNET", ...
 };
 TabPlan PlanTabs(int32_t keyboardBits, const MachineSettings& machine, int initialTab, const USER_DATA& defaults);
 

@@ -10,9 +10,7 @@
 namespace tapstart {
 
 CfrmInputBox::CfrmInputBox(InputBoxRequest request, MessageBoxFn messageBox, AnsiByteCounter ansiBytes)
-    : Dialog(IDD_INPUTBOX),
-      model_(std::move(request), std::move(ansiBytes)),
-      messageBox_(std::move(messageBox)) {}
+    : Dialog(IDD_INPUTBOX), model_(std::move(request), std::move(ansiBytes)), messageBox_(std::move(messageBox)) {}
 
 BOOL CfrmInputBox::OnInitDialog() {
   editFont_ = MakeUiFont(IDR_HEIGHT_LARGE, 16);

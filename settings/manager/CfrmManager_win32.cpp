@@ -125,8 +125,7 @@ void CfrmManager::cmdRename_Click() {
       inputBox_(hwnd_, NameRequest(InputBoxMode::Rename, model_.Sets()[static_cast<size_t>(selected)].name));
   if (!name) return;
   (void)model_.Rename(*name);  // failures are not reported, as above
-  SendItem(IDC_MGR_LIST, LB_INSERTSTRING, static_cast<WPARAM>(selected),
-           reinterpret_cast<LPARAM>(Wide(*name).c_str()));
+  SendItem(IDC_MGR_LIST, LB_INSERTSTRING, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(Wide(*name).c_str()));
   SendItem(IDC_MGR_LIST, LB_DELETESTRING, static_cast<WPARAM>(selected + 1));
   SendItem(IDC_MGR_LIST, LB_SETCURSEL, static_cast<WPARAM>(selected));
 }

@@ -24,8 +24,8 @@ int InputBoxModel::CaptionId() const {
 }
 
 int InputBoxModel::PromptId() const {
-  return request_.parameterMode ? 3107    // "Please input parameter."
-                                : 3053;   // "Enter new pattern name."
+  return request_.parameterMode ? 3107   // "Please input parameter."
+                                : 3053;  // "Enter new pattern name."
 }
 
 std::u16string InputBoxModel::InitialText() const {

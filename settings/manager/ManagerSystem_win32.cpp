@@ -12,8 +12,8 @@ int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& c
 size_t SystemAnsiByteCount(std::u16string_view text) {
   if (text.empty()) return 0;
   const std::wstring wide = Wide(text);
-  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                    nullptr);
+  const int n =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   return n > 0 ? static_cast<size_t>(n) : 0;
 }
 

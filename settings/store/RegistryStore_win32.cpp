@@ -73,8 +73,8 @@ bool RegistryStore::SetValue(std::u16string_view key, std::u16string_view name, 
   // zero: the value gets exactly the byte count asked for, and nothing past our buffer is read.
   std::vector<BYTE> bytes(value.data.begin(), value.data.end());
   bytes.insert(bytes.end(), {0xFF, 0xFF});
-  return RegSetValueExW(k.Get(), W(name).c_str(), 0, value.type, bytes.data(),
-                        static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
+  return RegSetValueExW(k.Get(), W(name).c_str(), 0, value.type, bytes.data(), static_cast<DWORD>(value.data.size())) ==
+         ERROR_SUCCESS;
 }
 
 std::wstring ProfilePath(std::u16string_view file) {
@@ -87,8 +87,8 @@ std::wstring ProfilePath(std::u16string_view file) {
 }
 
 std::u16string RegistryStore::ProfileRead(std::u16string_view file, std::u16string_view section,
-                                                std::u16string_view key, std::u16string_view fallback,
-                                                size_t bufferChars) const {
+                                          std::u16string_view key, std::u16string_view fallback,
+                                          size_t bufferChars) const {
   if (bufferChars == 0) return {};
   std::vector<wchar_t> buf(bufferChars, L'\0');
   const DWORD n = GetPrivateProfileStringW(W(section).c_str(), W(key).c_str(), W(fallback).c_str(), buf.data(),
@@ -101,8 +101,8 @@ int32_t RegistryStore::ProfileReadInt(std::u16string_view file, std::u16string_v
   return static_cast<int32_t>(GetPrivateProfileIntW(W(section).c_str(), W(key).c_str(), fallback, W(file).c_str()));
 }
 
-bool RegistryStore::ProfileWrite(std::u16string_view file, std::u16string_view section,
-                                       std::u16string_view key, std::u16string_view text) {
+bool RegistryStore::ProfileWrite(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                                 std::u16string_view text) {
   // A profile file that does not exist yet is started as UTF-16: the system then keeps it in UTF-16, and
   // names in any script survive, where an ANSI file would turn them into question marks.
   const std::wstring path = ProfilePath(file);

@@ -25,17 +25,18 @@ TEST_P(PictureOfCodeTest, BaseFollowsTheLaunchCode) {
   EXPECT_EQ(p.codeBecomesM, c.becomesM);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, PictureOfCodeTest,
-    testing::Values(CodeCase{u"S", 2, 504, false}, CodeCase{u"s", 2, 504, false}, CodeCase{u"P", 3, 502, false},
-                    CodeCase{u"p", 3, 502, false}, CodeCase{u"M", 1, 506, false}, CodeCase{u"m", 1, 506, false},
-                    CodeCase{u"K", 1, 506, false}, CodeCase{u"k", 1, 506, false},
-                    // Any other code shows the no-program picture and becomes "M".
-                    CodeCase{u"X", 1, 500, true}, CodeCase{u"", 1, 500, true}, CodeCase{u"MS", 2, 500, true},
-                    CodeCase{u" M", 1, 500, true}, CodeCase{u"\uFF2D", 1, 500, true}, CodeCase{u"0", 1, 500, true},
-                    // No programs: the no-program picture whatever the code says.
-                    CodeCase{u"S", 0, 500, false}, CodeCase{u"M", 0, 500, false}, CodeCase{u"M", -4, 500, false},
-                    CodeCase{u"Q", 0, 500, true}));
+INSTANTIATE_TEST_SUITE_P(Codes, PictureOfCodeTest,
+                         testing::Values(CodeCase{u"S", 2, 504, false}, CodeCase{u"s", 2, 504, false},
+                                         CodeCase{u"P", 3, 502, false}, CodeCase{u"p", 3, 502, false},
+                                         CodeCase{u"M", 1, 506, false}, CodeCase{u"m", 1, 506, false},
+                                         CodeCase{u"K", 1, 506, false}, CodeCase{u"k", 1, 506, false},
+                                         // Any other code shows the no-program picture and becomes "M".
+                                         CodeCase{u"X", 1, 500, true}, CodeCase{u"", 1, 500, true},
+                                         CodeCase{u"MS", 2, 500, true}, CodeCase{u" M", 1, 500, true},
+                                         CodeCase{u"\uFF2D", 1, 500, true}, CodeCase{u"0", 1, 500, true},
+                                         // No programs: the no-program picture whatever the code says.
+                                         CodeCase{u"S", 0, 500, false}, CodeCase{u"M", 0, 500, false},
+                                         CodeCase{u"M", -4, 500, false}, CodeCase{u"Q", 0, 500, true}));
 
 struct SetCase {
   int32_t imageMode;
@@ -89,8 +90,12 @@ TEST(ButtonPictureTest, EveryChoiceIsACarriedPictureAndAllButTheSpareAreReached)
         for (int32_t mode : {-1, 0, 1, 2, 3})
           for (int32_t qstart : {0, 1, 2})
             for (int record = -1; record <= 8; ++record) {
-              const int id = ChooseButtonPicture({.code = code, .count = count, .state = state, .imageMode = mode,
-                                                  .qstart = qstart, .record = record})
+              const int id = ChooseButtonPicture({.code = code,
+                                                  .count = count,
+                                                  .state = state,
+                                                  .imageMode = mode,
+                                                  .qstart = qstart,
+                                                  .record = record})
                                  .bitmapId;
               EXPECT_TRUE(carried.count(id) == 1) << id;
               reached.insert(id);

@@ -240,8 +240,7 @@ const Quoted kEnglish[] = {
      "After you close this wizard, registered programs are saved. \n\n"
      "And Tapstart Buttons will be able to start programs registered by wizard."},
     {3252, "To close the wizard, click [Finish]."},
-    {3261,
-     "Type a name that will be displayed on the screen when Tapstart Buttons are pushed, then click [Next>]."},
+    {3261, "Type a name that will be displayed on the screen when Tapstart Buttons are pushed, then click [Next>]."},
     {3271, "Program"},
     {3272,
      "\n\nClick a program you want to register from right program list, then click [Next>] to select other "
@@ -295,8 +294,10 @@ TEST(StringTables, FileNamesFacesAndTitlesPerLanguage) {
     const char* text;
   };
   const PerLanguage fixed[] = {
-      {1041, 3000, "Tapstart ボタン設定"}, {2052, 3000, "Tapstart 按钮设置"},
-      {1041, 3002, "MS UI Gothic"},       {2052, 3002, "SimSun"},
+      {1041, 3000, "Tapstart ボタン設定"},
+      {2052, 3000, "Tapstart 按钮设置"},
+      {1041, 3002, "MS UI Gothic"},
+      {2052, 3002, "SimSun"},
   };
   for (const PerLanguage& f : fixed) EXPECT_EQ(Table(f.langId).at(f.id), f.text) << f.langId << " id " << f.id;
 }
@@ -316,8 +317,8 @@ TEST(StringTables, TranslationsKeepFormatsMnemonicsAndLineBreakShape) {
       // An access key "(&X)" at the end stays the same letter, so the keyboard works alike in every language.
       std::smatch m;
       if (std::regex_search(english, m, mnemonic)) {
-        EXPECT_TRUE(text.size() >= m.str().size() && text.compare(text.size() - m.str().size(), m.str().size(),
-                                                                  m.str()) == 0)
+        EXPECT_TRUE(text.size() >= m.str().size() &&
+                    text.compare(text.size() - m.str().size(), m.str().size(), m.str()) == 0)
             << l.file << " id " << id << " should end in " << m.str();
       }
       // Texts that begin with blank lines are placed under other text in the wizard.
@@ -355,7 +356,8 @@ TEST(RcData, FontHeightsPerLanguage) {
   struct Expected {
     int id, en, ja, zh;
   };
-  const Expected heights[] = {{133, 16, 13, 13}, {135, 14, 11, 13}, {136, 14, 12, 13}, {137, 15, 12, 13}, {138, 14, 12, 14}};
+  const Expected heights[] = {
+      {133, 16, 13, 13}, {135, 14, 11, 13}, {136, 14, 12, 13}, {137, 15, 12, 13}, {138, 14, 12, 14}};
   ASSERT_EQ(values.size(), 3u);
   for (const Expected& e : heights) {
     EXPECT_EQ(values.at(1033).at(e.id), e.en) << e.id;

@@ -1,8 +1,8 @@
 // The real main dialog in this process, driven with messages against the real registry.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
+#include <commctrl.h>
 
 #include <cstring>
 #include <memory>
@@ -10,8 +10,8 @@
 #include "Driver_win32.h"
 #include "app/CStdModule_win32.h"
 #include "mainwnd/ButtonTabPage_win32.h"
-#include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/CfrmMain_win32.h"
+#include "mainwnd/CtabMainOSDTab_win32.h"
 #include "res/osd_ids.h"
 #include "res/resource.h"
 #include "store/Text.h"
@@ -146,7 +146,8 @@ TEST_F(MainWindowTest, StartTabSelectsThePage) {
     ASSERT_NE(shown, nullptr);
     EXPECT_NE(GetWindowLongW(shown->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0) << c.bits;
     for (int other = 0; other < main->Tabs().PageCount(); ++other)
-      if (other != c.selected) EXPECT_EQ(GetWindowLongW(main->Tabs().TabPage(other)->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0);
+      if (other != c.selected)
+        EXPECT_EQ(GetWindowLongW(main->Tabs().TabPage(other)->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0);
     Close();
   }
 }
@@ -213,8 +214,8 @@ TEST_F(MainWindowTest, PicturesFollowLaunchCodeAndImageMode) {
     DWORD image;
     std::array<int, 5> ids;
   };
-  for (const Case& c : {Case{0, {504, 502, 506, 500, 500}}, Case{1, {521, 519, 523, 517, 517}},
-                        Case{2, {512, 510, 514, 508, 508}}}) {
+  for (const Case& c :
+       {Case{0, {504, 502, 506, 500, 500}}, Case{1, {521, 519, 523, 517, 517}}, Case{2, {512, 510, 514, 508, 508}}}) {
     SetDword(HKEY_LOCAL_MACHINE, kProduct, L"BtnImage", c.image);
     Open();
     for (int i = 0; i < 5; ++i) EXPECT_EQ(main->DesktopPage()->Button(i).BitmapId(), c.ids[i]) << c.image << " " << i;

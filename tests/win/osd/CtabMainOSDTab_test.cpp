@@ -183,9 +183,9 @@ TEST_F(OsdPageTest, Preview_ShowsThePreviewTextOrElseThePatternName) {
     const char16_t* pattern;
     const wchar_t* shown;
   };
-  for (const Case& c : {Case{u"", u"User1", L"User1"}, Case{u"Sample text", u"User1", L"Sample text"},
-                        Case{u"", u"Evening set", L"Evening set"}, Case{u"", u"", L""},
-                        Case{u"", u"パターン２", L"パターン２"}}) {
+  for (const Case& c :
+       {Case{u"", u"User1", L"User1"}, Case{u"Sample text", u"User1", L"Sample text"},
+        Case{u"", u"Evening set", L"Evening set"}, Case{u"", u"", L""}, Case{u"", u"パターン２", L"パターン２"}}) {
     host->fake.preview = c.preview;
     host->fake.user.name = c.pattern;
     // After a pattern change the main window redraws the preview.

@@ -61,9 +61,9 @@ OsdHost::OsdHost(HostLanguage language) {
 
   RECT tabRect{7, 7, 407, 261};
   MapDialogRect(main_, &tabRect);
-  HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-                             tabRect.left, tabRect.top, tabRect.right - tabRect.left, tabRect.bottom - tabRect.top,
-                             main_, reinterpret_cast<HMENU>(1043), inst, nullptr);
+  HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, tabRect.left,
+                             tabRect.top, tabRect.right - tabRect.left, tabRect.bottom - tabRect.top, main_,
+                             reinterpret_cast<HMENU>(1043), inst, nullptr);
   for (int i = 0; i < 3; ++i) {
     std::wstring text = i < 2 ? L"Button Settings" : L"On-Screen Settings";
     TCITEMW item{};
@@ -74,9 +74,9 @@ OsdHost::OsdHost(HostLanguage language) {
   SendMessageW(tab, TCM_SETCURSEL, 2, 0);
   RECT okRect{191, 269, 241, 285};
   MapDialogRect(main_, &okRect);
-  CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, okRect.left,
-                  okRect.top, okRect.right - okRect.left, okRect.bottom - okRect.top, main_,
-                  reinterpret_cast<HMENU>(1042), inst, nullptr);
+  CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, okRect.left, okRect.top,
+                  okRect.right - okRect.left, okRect.bottom - okRect.top, main_, reinterpret_cast<HMENU>(1042), inst,
+                  nullptr);
 
   page.CreateModeless(main_, face, 9);
   fake.page = &page;
@@ -87,9 +87,8 @@ OsdHost::OsdHost(HostLanguage language) {
   page.SetCaptions();
   if (lang != 0) {
     const std::pair<int, UINT> captions[] = {
-        {IDC_OSD_DEFAULT, 3014},    {IDC_OSD_DISPLAY, 3030},     {IDC_OSD_FONT_LABEL, 3031},
-        {IDC_OSD_SIZE_LABEL, 3032}, {IDC_OSD_COLOR_LABEL, 3033}, {IDC_OSD_SELECT, 3034},
-        {IDC_OSD_PREVIEW_LABEL, 3035}};
+        {IDC_OSD_DEFAULT, 3014},     {IDC_OSD_DISPLAY, 3030}, {IDC_OSD_FONT_LABEL, 3031},   {IDC_OSD_SIZE_LABEL, 3032},
+        {IDC_OSD_COLOR_LABEL, 3033}, {IDC_OSD_SELECT, 3034},  {IDC_OSD_PREVIEW_LABEL, 3035}};
     for (const auto& [id, text] : captions) SetDlgItemTextW(page.Hwnd(), id, StringIn(lang, text).c_str());
   }
   uiFont_ = MakeFont(face, lang != 0 ? IntIn(lang, kUiHeight, 14) : LoadRcInt(kUiHeight, 14));

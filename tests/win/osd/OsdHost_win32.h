@@ -65,7 +65,7 @@ class OsdHost {
 
   FakeMain fake;
   CtabMainOSDTab page{fake};
-  int tabChanges = 0;  // TCN_SELCHANGE notifications the main dialog received
+  int tabChanges = 0;      // TCN_SELCHANGE notifications the main dialog received
   bool postShown = false;  // the main dialog tells the page it was shown later (posted), not at once
 
  private:

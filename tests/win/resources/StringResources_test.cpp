@@ -69,7 +69,8 @@ TEST(StringResources, CompiledTextsMatchPerLanguage) {
       {kChinese, 3002, L"SimSun"},
       {kChinese, 3004, L"ZEBCODE.DAT"},
   };
-  for (const Sample& s : samples) EXPECT_EQ(StringIn(s.lang, s.id).value_or(L"(none)"), s.text) << s.lang << " " << s.id;
+  for (const Sample& s : samples)
+    EXPECT_EQ(StringIn(s.lang, s.id).value_or(L"(none)"), s.text) << s.lang << " " << s.id;
 }
 
 TEST(StringResources, FontHeightsPerLanguage) {
@@ -77,7 +78,8 @@ TEST(StringResources, FontHeightsPerLanguage) {
     UINT id;
     int en, ja, zh;
   };
-  const Heights heights[] = {{133, 16, 13, 13}, {135, 14, 11, 13}, {136, 14, 12, 13}, {137, 15, 12, 13}, {138, 14, 12, 14}};
+  const Heights heights[] = {
+      {133, 16, 13, 13}, {135, 14, 11, 13}, {136, 14, 12, 13}, {137, 15, 12, 13}, {138, 14, 12, 14}};
   for (const Heights& h : heights) {
     EXPECT_EQ(IntIn(kEnglish, h.id).value_or(-1), h.en) << h.id;
     EXPECT_EQ(IntIn(kJapanese, h.id).value_or(-1), h.ja) << h.id;
