@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 NATIVE := $(BUILD)/native
 WIN := $(BUILD)/win64
 
-.PHONY: all bootstrap native win64 test run dist bench clean screenshots
+.PHONY: all bootstrap native win64 test run dist bench clean screenshots format format-check
 
 all: native win64
 
@@ -40,6 +40,14 @@ bench: bootstrap win64
 
 screenshots: bootstrap win64
 	tools/screenshot --all $(WIN) docs/screenshots
+
+# The C/C++ files changed on this branch, against .clang-format: laid out in place, or checked (CI).
+# tools/check-format says which files count as changed; FORMAT_BASE=<rev> compares with another base.
+format:
+	tools/check-format --fix
+
+format-check:
+	tools/check-format
 
 clean:
 	rm -rf $(BUILD) dist
