@@ -172,10 +172,14 @@ TEST_P(StoreConformance, UserData_ConvAppKeyMovesASlotToAnotherSlotsKeys) {
       EXPECT_EQ(Store().GetProfileText(section, prefix + u"_NumAP", u"?"), u"2");
       EXPECT_EQ(Store().GetProfileText(section, prefix + u"_AP1", u"?"), u"a.exe|x");
       EXPECT_EQ(Store().GetProfileText(section, prefix + u"_Title2", u"?"), u"标题");
-      if (c.storedUnder != 6) EXPECT_EQ(Store().GetProfileText(section, u"Btn6_Name", u"?"), u"?");
+      if (c.storedUnder != 6) {
+        EXPECT_EQ(Store().GetProfileText(section, u"Btn6_Name", u"?"), u"?");
+      }
 
       // Loading reads slot 6 from the same keys, whatever else is stored under Btn6.
-      if (c.storedUnder != 6) ASSERT_TRUE(Store().WriteProfileText(section, u"Btn6_Name", u"wrong"));
+      if (c.storedUnder != 6) {
+        ASSERT_TRUE(Store().WriteProfileText(section, u"Btn6_Name", u"wrong"));
+      }
       Env().ReopenProfile();
       USER_DATA loaded;
       Store().LoadUserData(set, loaded);

@@ -127,7 +127,9 @@ TEST_F(MainWindowTest, TabsFollowTheKeyboardType) {
     EXPECT_EQ(texts.size(), c.tabs) << c.bits;
     EXPECT_EQ(main->TabLayout(), c.layout) << c.bits;
     EXPECT_EQ(texts.back(), onScreen);
-    if (c.tabs > 1) EXPECT_EQ(texts.front(), buttons);
+    if (c.tabs > 1) {
+      EXPECT_EQ(texts.front(), buttons);
+    }
     Close();
   }
 }
@@ -145,9 +147,11 @@ TEST_F(MainWindowTest, StartTabSelectsThePage) {
     Dialog* shown = main->Tabs().TabPage(c.selected);
     ASSERT_NE(shown, nullptr);
     EXPECT_NE(GetWindowLongW(shown->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0) << c.bits;
-    for (int other = 0; other < main->Tabs().PageCount(); ++other)
-      if (other != c.selected)
+    for (int other = 0; other < main->Tabs().PageCount(); ++other) {
+      if (other != c.selected) {
         EXPECT_EQ(GetWindowLongW(main->Tabs().TabPage(other)->Hwnd(), GWL_STYLE) & WS_VISIBLE, 0);
+      }
+    }
     Close();
   }
 }
@@ -262,7 +266,9 @@ TEST_F(MainWindowTest, OkAfterAChangeAsksAndObeysTheAnswer) {
     const bool stored = ReadRaw(HKEY_CURRENT_USER, ButtonKey(1, 2), L"DispTitle", type, data) &&
                         std::wstring(reinterpret_cast<wchar_t*>(data.data()), data.size() / 2) == L"Browser";
     EXPECT_EQ(stored, c.saved) << c.answer;
-    if (!c.closed) EXPECT_EQ(main->Model().live.buttons[1].name, u"Browser") << "Cancel keeps every edit";
+    if (!c.closed) {
+      EXPECT_EQ(main->Model().live.buttons[1].name, u"Browser") << "Cancel keeps every edit";
+    }
     Close();
     DeleteTree(HKEY_CURRENT_USER, L"Software\\Varden");
   }
