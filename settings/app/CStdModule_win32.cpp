@@ -28,7 +28,9 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 BOOL CStdModule::InitInstance() {
-  RegisterMainWindowClass(instance_);
+  // The main dialog's template names this class: without it no window can be made, and the start ends quietly
+  // here, as a refused start does.
+  if (!RegisterMainWindowClass(instance_)) return FALSE;
 
   INITCOMMONCONTROLSEX icc{8, 0xFF};  // all classes of the first common-controls generation
   InitCommonControlsEx(&icc);

@@ -33,6 +33,6 @@ class CStdModule {
 inline constexpr wchar_t kMainWindowClass[] = L"ThunderRT6FormDC";
 
 // Registers kMainWindowClass with the attributes of the system's dialog class.
-bool RegisterMainWindowClass(HINSTANCE instance);
+[[nodiscard]] bool RegisterMainWindowClass(HINSTANCE instance);
 
 }  // namespace tapstart

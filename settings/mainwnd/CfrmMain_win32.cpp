@@ -425,6 +425,7 @@ void CfrmMain::cmdOK_Click() {
   }
   int answer = 0;
   if (AskToSave(answer)) {
+    // A failed write is not reported: the settings program shows no errors.
     (void)model_.SaveAll();
     Notify();
     PostMessageW(hwnd_, WM_CLOSE, 0, 0);
@@ -434,6 +435,7 @@ void CfrmMain::cmdOK_Click() {
 }
 
 void CfrmMain::cmdApply_Click() {
+  // A failed write is not reported: the settings program shows no errors, and the window keeps the live copy.
   (void)model_.SavePatternNumbers();
   (void)model_.SaveAll();
   Notify();
@@ -460,6 +462,7 @@ void CfrmMain::ChangePattern(int page) {
   if (!IsUserDataEqual(model_.live, model_.saved, model_.machine.recordsInUse)) {
     int answer = 0;
     if (AskToSave(answer)) {
+      // A failed write is not reported, as on Apply.
       (void)app_.Store.SaveUserData(model_.currUser, model_.live);
     } else if (answer != IDNO) {
       self->SendItem(self->Ids().pattern, CB_SETCURSEL, model_.currUser - 1);

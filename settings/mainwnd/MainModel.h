@@ -83,11 +83,11 @@ class MainModel {
 
   bool IsChanged() const;
   // Writes CurrUser and NumUser.
-  bool SavePatternNumbers();
+  [[nodiscard]] bool SavePatternNumbers();
   // Saves the live set as the current pattern and the on-screen settings, then refreshes the snapshots.
-  bool SaveAll();
+  [[nodiscard]] bool SaveAll();
   // OK's preparation: pattern numbers, and the factory defaults where the user has no settings yet.
-  bool PrepareOk();
+  [[nodiscard]] bool PrepareOk();
   // Switches to pattern n (1-based), loading it into the live copy and the snapshot.
   void SwitchPattern(int32_t n);
   void LoadPattern(int32_t n);

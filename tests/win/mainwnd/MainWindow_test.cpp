@@ -25,7 +25,7 @@ class Environment : public testing::Environment {
   void SetUp() override {
     INITCOMMONCONTROLSEX icc{sizeof icc, 0xFF};
     InitCommonControlsEx(&icc);
-    RegisterMainWindowClass(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(RegisterMainWindowClass(GetModuleHandleW(nullptr)));
   }
 };
 const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new Environment);
