@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 NATIVE := $(BUILD)/native
 WIN := $(BUILD)/win64
 
-.PHONY: all bootstrap native win64 test run dist bench clean screenshots
+.PHONY: all bootstrap native win64 test run dist bench clean screenshots format format-check tidy
 
 all: native win64
 
@@ -40,6 +40,22 @@ bench: bootstrap win64
 
 screenshots: bootstrap win64
 	tools/screenshot --all $(WIN) docs/screenshots
+
+# The C/C++ files changed on this branch, against .clang-format: laid out in place, or checked (CI).
+# tools/check-format says which files count as changed; FORMAT_BASE=<rev> compares with another base.
+format:
+	tools/check-format --fix
+
+format-check:
+	tools/check-format
+
+# clang-tidy (.clang-tidy) over the portable sources of the native tree: settings/, launcher/, starter/, not tests/
+# nor GoogleTest; then tools/check-nodiscard. The *_win32.cpp files cannot be checked natively: they need
+# <windows.h>, which only the cross toolchain has. Configuring again writes compile_commands.json into a native
+# tree made before the tree exported it; nothing needs building.
+tidy: $(NATIVE)/CMakeCache.txt
+	cmake -S . -B $(NATIVE) > /dev/null
+	JOBS=$(JOBS) tools/run-tidy $(NATIVE)
 
 clean:
 	rm -rf $(BUILD) dist

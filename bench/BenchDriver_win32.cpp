@@ -25,7 +25,8 @@ std::wstring BinDir() {
 // create is removed again from its topmost new level.
 class SavedValue {
  public:
-  SavedValue(HKEY root, std::wstring key, std::wstring name) : root_(root), key_(std::move(key)), name_(std::move(name)) {
+  SavedValue(HKEY root, std::wstring key, std::wstring name)
+      : root_(root), key_(std::move(key)), name_(std::move(name)) {
     HKEY k = nullptr;
     if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_READ, &k) == ERROR_SUCCESS) {
       DWORD size = 0;
@@ -140,9 +141,12 @@ int Run(int rounds) {
   cdPath.SetText(target);
   button.SetText(target);
 
-  HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(StartRecord), kRecordName);
+  HANDLE mapping =
+      CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(StartRecord), kRecordName);
   HANDLE started = CreateEventW(nullptr, TRUE, FALSE, kStartedEvent);
-  auto* record = mapping != nullptr ? static_cast<StartRecord*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(StartRecord))) : nullptr;
+  auto* record = mapping != nullptr
+                     ? static_cast<StartRecord*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(StartRecord)))
+                     : nullptr;
   if (record == nullptr || started == nullptr) {
     std::printf("bench: cannot create the shared record\n");
     return 1;

@@ -12,9 +12,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR args, int) {
   const bool direct = handOver || lstrcmpW(args, L"direct") == 0;
   wchar_t path[MAX_PATH + 2] = {};
   DWORD bytes = sizeof(wchar_t) * MAX_PATH;
-  if (RegGetValueW(user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
-                   user ? L"SOFTWARE\\Varden\\VARDENZEB\\SETTING\\Set1\\AppKey1" : L"SOFTWARE\\Varden\\VARDENZEB\\Runvoy",
-                   user ? L"AP1" : L"CD_PATH", RRF_RT_REG_SZ, nullptr, path + 1, &bytes) != ERROR_SUCCESS)
+  if (RegGetValueW(
+          user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+          user ? L"SOFTWARE\\Varden\\VARDENZEB\\SETTING\\Set1\\AppKey1" : L"SOFTWARE\\Varden\\VARDENZEB\\Runvoy",
+          user ? L"AP1" : L"CD_PATH", RRF_RT_REG_SZ, nullptr, path + 1, &bytes) != ERROR_SUCCESS)
     return 0;
   if (direct) {
     path[0] = L'"';

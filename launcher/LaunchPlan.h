@@ -22,10 +22,10 @@ inline constexpr int kShowNormal = 1;
 inline constexpr int kShowMaximized = 3;
 
 enum class Source {
-  Nothing,        // an unknown switch: nothing is read or started
-  MachineValue,   // a value of kMachineKey under the machine tree
-  ProfileKey,     // a key of section kProfileSection in the profile file
-  UserButton,     // "AP1" of a button key in the user tree, else in the machine's factory defaults
+  Nothing,       // an unknown switch: nothing is read or started
+  MachineValue,  // a value of kMachineKey under the machine tree
+  ProfileKey,    // a key of section kProfileSection in the profile file
+  UserButton,    // "AP1" of a button key in the user tree, else in the machine's factory defaults
 };
 
 struct LaunchPlan {

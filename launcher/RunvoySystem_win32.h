@@ -13,8 +13,7 @@ class RunvoySystem final : public LauncherSystem {
 
   std::optional<std::u16string> ReadString(Hive hive, std::u16string_view key, std::u16string_view name) override;
   std::optional<uint32_t> ReadDword(Hive hive, std::u16string_view key, std::u16string_view name) override;
-  std::u16string ReadProfile(std::u16string_view file, std::u16string_view section,
-                             std::u16string_view key) override;
+  std::u16string ReadProfile(std::u16string_view file, std::u16string_view section, std::u16string_view key) override;
   bool Exists(std::u16string_view path) override;
   uint32_t StartProcess(std::u16string_view commandLine) override;
   void StartThroughShell(const ShellStart& start) override;

@@ -16,7 +16,8 @@ struct StoredCommand {
 StoredCommand SplitStored(std::u16string_view stored);
 
 // The folder a program starts in: its path, quotes aside, up to its last "\". Empty when the path has no "\"
-// or its last one comes first. A drive's root keeps its "\" ("C:\", not "C:", which would mean the drive's current folder).
+// or its last one comes first. A drive's root keeps its "\" ("C:\", not "C:", which would mean the drive's
+// current folder).
 std::u16string_view WorkingDirectory(std::u16string_view program);
 
 }  // namespace tapstart::launcher

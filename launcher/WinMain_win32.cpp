@@ -1,8 +1,8 @@
 // Entry of Runvoy: one switch in, at most one program started, exit code 0 on every way out.
 #include <windows.h>
 
-#include "Launcher.h"
 #include "CommandLine.h"
+#include "Launcher.h"
 #include "RunvoySystem_win32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {

@@ -138,9 +138,9 @@ int RunStarter(HINSTANCE instance, int show) {
   RegisterClassExW(&wc);
 
   run.switchText = SwitchFor(launcher::ArgumentText(reinterpret_cast<const char16_t*>(GetCommandLineW())));
-  const HWND window = CreateWindowExW(0, run.windowClass.c_str(), run.title.c_str(), WS_OVERLAPPEDWINDOW,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, HWND_MESSAGE,
-                                      nullptr, instance, &run);
+  const HWND window =
+      CreateWindowExW(0, run.windowClass.c_str(), run.title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, HWND_MESSAGE, nullptr, instance, &run);
   if (window == nullptr) return 0;
   ShowWindow(window, show);
   UpdateWindow(window);

@@ -10,7 +10,8 @@ std::wstring ItemText(HWND control, int index) {
   const LRESULT n = SendMessageW(control, kLengthMsg, static_cast<WPARAM>(index), 0);
   if (n <= 0) return {};
   std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  const LRESULT got = SendMessageW(control, kTextMsg, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT got =
+      SendMessageW(control, kTextMsg, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return text;
 }
@@ -50,7 +51,9 @@ int ComboBox::FindExact(const std::wstring& text) const {
   if (text.empty()) return -1;
   return AsIndex(SendMessageW(h_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())));
 }
-void ComboBox::SetData(int index, LPARAM data) const { SendMessageW(h_, CB_SETITEMDATA, static_cast<WPARAM>(index), data); }
+void ComboBox::SetData(int index, LPARAM data) const {
+  SendMessageW(h_, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+}
 LPARAM ComboBox::Data(int index) const { return SendMessageW(h_, CB_GETITEMDATA, static_cast<WPARAM>(index), 0); }
 
 void ListBox::Fill(const std::vector<std::wstring>& items) const {
@@ -103,7 +106,9 @@ std::wstring TabControl::Text(int index) const {
   return item.pszText != nullptr ? std::wstring(item.pszText) : std::wstring();
 }
 void TabControl::Delete(int index) const { SendMessageW(h_, TCM_DELETEITEM, static_cast<WPARAM>(index), 0); }
-void TabControl::SetItemSize(int width, int height) const { SendMessageW(h_, TCM_SETITEMSIZE, 0, MAKELPARAM(width, height)); }
+void TabControl::SetItemSize(int width, int height) const {
+  SendMessageW(h_, TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
+}
 RECT TabControl::DisplayArea() const {
   RECT area{};
   GetClientRect(h_, &area);
@@ -134,7 +139,9 @@ HTREEITEM TreeView::Caret() const { return TreeView_GetSelection(h_); }
 HTREEITEM TreeView::FirstVisible() const { return TreeView_GetFirstVisible(h_); }
 void TreeView::Select(HTREEITEM item) const { TreeView_SelectItem(h_, item); }
 void TreeView::Expand(HTREEITEM item, UINT how) const { TreeView_Expand(h_, item, how); }
-bool TreeView::IsExpanded(HTREEITEM item) const { return (TreeView_GetItemState(h_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; }
+bool TreeView::IsExpanded(HTREEITEM item) const {
+  return (TreeView_GetItemState(h_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
 std::wstring TreeView::Text(HTREEITEM item) const {
   // Paths and names are at most what the file system holds; longer texts are cut there.
   std::wstring text(MAX_PATH * 4, L'\0');

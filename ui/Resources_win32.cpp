@@ -75,13 +75,13 @@ std::vector<BYTE> TemplateWithFont(UINT id, const std::wstring& face, WORD point
   DWORD style;
   std::memcpy(&style, p + 12, 4);
   if ((style & DS_SETFONT) == 0) return copy;
-  size_t at = 26;  // after the fixed header of DLGTEMPLATEEX
+  size_t at = 26;                 // after the fixed header of DLGTEMPLATEEX
   at = SkipSzOrOrd(p, at, size);  // menu
   at = SkipSzOrOrd(p, at, size);  // class
   at = SkipSzOrOrd(p, at, size);  // title
   const size_t fontAt = at;
-  at += 6;                          // point size, weight, italic, charset
-  at = SkipSzOrOrd(p, at, size);    // face
+  at += 6;                        // point size, weight, italic, charset
+  at = SkipSzOrOrd(p, at, size);  // face
   const size_t itemsAt = (at + 3) & ~size_t{3};
   if (itemsAt > size) return copy;
 

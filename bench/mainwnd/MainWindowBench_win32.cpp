@@ -71,7 +71,8 @@ Sample Measure(const std::wstring& exe, const std::wstring& args) {
     s.ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart);
     PROCESS_MEMORY_COUNTERS pmc{};
     pmc.cb = sizeof pmc;
-    if (GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc)) s.peakKb = static_cast<double>(pmc.PeakWorkingSetSize) / 1024.0;
+    if (GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc))
+      s.peakKb = static_cast<double>(pmc.PeakWorkingSetSize) / 1024.0;
     PostMessageW(w, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 0);

@@ -16,7 +16,7 @@ struct StartRequest {
   int32_t initialTab = -1;         // "/t:N"
   bool wizardOnly = false;         // "/w:N"
   int32_t wizardButton = 0;
-  bool pressAfterWizard = false;   // "/w:N /ap"
+  bool pressAfterWizard = false;  // "/w:N /ap"
 };
 
 // Joins the arguments after the program's own with single blanks and trims the result.

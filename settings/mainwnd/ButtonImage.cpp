@@ -32,10 +32,11 @@ ButtonPicture ChooseButtonPicture(const ButtonPictureRequest& request) {
   }
   if (request.count <= 0) base = kPictureNoProgram;
 
+  // The alternate set is the machine's choice, and always the set of the notebook's first two buttons when
+  // they are labelled "Fn + n".
+  const bool fnLabelled = (request.record == 5 || request.record == 6) && request.qstart == 1;
   int variant = 0;
-  if (request.imageMode == 2) {
-    variant = kAlternateSet;
-  } else if ((request.record == 5 || request.record == 6) && request.qstart == 1) {
+  if (request.imageMode == 2 || fnLabelled) {
     variant = kAlternateSet;
   } else if (request.imageMode == 1) {
     variant = kCaptionedSet;

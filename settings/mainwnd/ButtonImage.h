@@ -29,9 +29,9 @@ struct ButtonPictureRequest {
   std::u16string_view code;  // the record's launch code
   int32_t count = 0;         // the record's program count
   int state = kPictureNormal;
-  int32_t imageMode = 0;     // BtnImage after loading: 0, 1 or 2
-  int32_t qstart = 0;        // QSTART
-  int record = 0;            // 0 to 4 desktop buttons, 5 to 7 notebook buttons
+  int32_t imageMode = 0;  // BtnImage after loading: 0, 1 or 2
+  int32_t qstart = 0;     // QSTART
+  int record = 0;         // 0 to 4 desktop buttons, 5 to 7 notebook buttons
 };
 
 struct ButtonPicture {

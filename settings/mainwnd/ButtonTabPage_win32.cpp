@@ -162,8 +162,7 @@ bool ButtonTabPage::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
 }
 
 void ButtonTabPage::PlaceFirstFocus() {
-  const FirstFocus focus =
-      DecideButtonPageFirstFocus(ids_.page, activations_, main_.CommandLineText(), main_.Layout());
+  const FirstFocus focus = DecideButtonPageFirstFocus(ids_.page, activations_, main_.CommandLineText(), main_.Layout());
   if (focus.selectTab >= 0) main_.ShowTab(focus.selectTab);
   if (!focus.onPage) {
     main_.FocusTabControl();

@@ -14,10 +14,10 @@
 namespace tapstart {
 
 struct ButtonPageIds {
-  PageIndex page;        // kDesktopPage or kNotebookPage
+  PageIndex page;  // kDesktopPage or kNotebookPage
   UINT templateId;
-  int firstRecord;       // record of position 0
-  int positions;         // 5 or 3
+  int firstRecord;  // record of position 0
+  int positions;    // 5 or 3
   std::array<int, 5> buttons, labels, edits;
   int manager, wizard, defaults, pattern, patternLabel, group;
 };

@@ -105,8 +105,8 @@ void CRoundButton::DrawItem(const DRAWITEMSTRUCT& item) const {
   MemoryDC memory(dc);
   if (memory.Get() == nullptr) return;
   // A button whose picture is missing paints nothing over its background.
-  Bitmap picture(static_cast<HBITMAP>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(bitmapId_), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  Bitmap picture(
+      static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(bitmapId_), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
   if (!picture) return;
   BITMAP info{};
   if (GetObjectW(picture.Get(), sizeof info, &info) == 0) return;

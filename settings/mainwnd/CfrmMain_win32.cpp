@@ -220,7 +220,8 @@ void CfrmMain::SetCaptions() {
                                  {ids.defaults, IDS_DEFAULT}});
     SetButtonLabels(*page);
   }
-  ApplyCaptions(hwnd_, {{IDC_MAIN_OK, IDS_OK}, {IDCANCEL, IDS_CANCEL}, {IDC_MAIN_APPLY, IDS_APPLY}, {IDC_MAIN_HELP, IDS_HELP}});
+  ApplyCaptions(
+      hwnd_, {{IDC_MAIN_OK, IDS_OK}, {IDCANCEL, IDS_CANCEL}, {IDC_MAIN_APPLY, IDS_APPLY}, {IDC_MAIN_HELP, IDS_HELP}});
   onScreen_->SetCaptions();
 }
 
@@ -354,8 +355,8 @@ void CfrmMain::ShowUserData() {
 void CfrmMain::SetButtonImage(int record, int state) {
   if (record < 0 || record >= kButtonSlots) return;
   APPKEY_DATA& rec = model_.live.buttons[record];
-  const ButtonPicture picture = ChooseButtonPicture(
-      {rec.code, rec.count, state, model_.machine.imageMode, model_.machine.qstart, record});
+  const ButtonPicture picture =
+      ChooseButtonPicture({rec.code, rec.count, state, model_.machine.imageMode, model_.machine.qstart, record});
   if (picture.codeBecomesM) {
     rec.code = u"M";
     model_.saved.buttons[record].code = u"M";
@@ -652,8 +653,8 @@ FocusAt CfrmMain::WhereIsFocus(HWND focus) const {
 // Tab and Shift+Tab between the page and the main window's own controls: the pages are child dialogs.
 bool CfrmMain::OnTabKey(const MSG& msg) {
   const PageIndex pageIndex = SelectedPage();
-  const TabMove move = DecideTabMove(GetKeyState(VK_SHIFT) < 0, WhereIsFocus(msg.hwnd), pageIndex,
-                                     model_.machine.hidePatternControls);
+  const TabMove move =
+      DecideTabMove(GetKeyState(VK_SHIFT) < 0, WhereIsFocus(msg.hwnd), pageIndex, model_.machine.hidePatternControls);
   ButtonTabPage* page = ButtonPage(pageIndex);
   switch (move) {
     case TabMove::kToTabControl:

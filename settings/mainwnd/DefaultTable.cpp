@@ -37,8 +37,8 @@ void ReadProfileLayout(const SettingsStore& store, int records, USER_DATA& set) 
     rec.count = UsableCount(DecimalValue(store.GetRegString(hklm, kDefaultUserKey, prefix + u"_NumAP", u"")));
     rec.name = store.GetRegString(hklm, kDefaultUserKey, prefix + u"_Name", u"");
     for (int j = 1; j <= kProgramsPerButton; ++j)
-      SplitCommand(store.GetRegString(hklm, kDefaultUserKey, prefix + u"_AP" + DecimalText(j), u""),
-                   rec.command[j - 1], rec.parameters[j - 1]);
+      SplitCommand(store.GetRegString(hklm, kDefaultUserKey, prefix + u"_AP" + DecimalText(j), u""), rec.command[j - 1],
+                   rec.parameters[j - 1]);
   }
 }
 

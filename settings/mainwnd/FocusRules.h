@@ -31,12 +31,12 @@ AltCommand DecideAltKey(uint32_t virtualKey, PageIndex page, bool managerShown, 
 // Where the focus is when Tab or Shift+Tab is pressed, as far as the main window routes it.
 enum class FocusAt { kElsewhere, kOk, kHelp, kTabControl };
 enum class TabMove {
-  kNotMine,              // the dialog manager moves the focus
-  kToTabControl,         // Tab on Help
-  kToPattern,            // Tab from the tab control into a button page
-  kToDefaultWithLook,    // the same when the pattern controls are hidden: Default takes OK's default-button look
-  kToFirstOnScreen,      // Tab from the tab control into the on-screen page
-  kToLastButtonWithLook, // Shift+Tab on OK: the page's last button takes OK's default-button look
+  kNotMine,               // the dialog manager moves the focus
+  kToTabControl,          // Tab on Help
+  kToPattern,             // Tab from the tab control into a button page
+  kToDefaultWithLook,     // the same when the pattern controls are hidden: Default takes OK's default-button look
+  kToFirstOnScreen,       // Tab from the tab control into the on-screen page
+  kToLastButtonWithLook,  // Shift+Tab on OK: the page's last button takes OK's default-button look
 };
 TabMove DecideTabMove(bool shift, FocusAt at, PageIndex page, bool patternHidden);
 
@@ -53,7 +53,8 @@ struct FirstFocus {
   int selectTab = -1;   // the tab to select first, or -1 to leave the selection
 };
 // activation counts the showings from 1; commandLine is the start switch as typed.
-FirstFocus DecideButtonPageFirstFocus(PageIndex page, int activation, std::u16string_view commandLine, TabLayout layout);
+FirstFocus DecideButtonPageFirstFocus(PageIndex page, int activation, std::u16string_view commandLine,
+                                      TabLayout layout);
 FirstFocus DecideOnScreenFirstFocus(int activation, std::u16string_view commandLine, TabLayout layout);
 
 }  // namespace tapstart

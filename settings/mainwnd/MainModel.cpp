@@ -26,8 +26,8 @@ MachineSettings ReadMachineSettings(const SettingsStore& store) {
   m.desktopCount = dt >= 6 ? 4 : dt;
   m.showNotebookTab = store.GetRegDword(Hive::LocalMachine, kUtlSettingKey, u"ShowNTTab", 0);
   m.nr1t2 = store.GetRegDword(Hive::LocalMachine, kProductKey, u"NR1t2", 0);
-  m.hidePatternControls =
-      store.GetRegDword(Hive::LocalMachine, std::u16string(kUtlSettingKey) + u"\\DispSetting", u"DelSetManager", 0) == 1;
+  m.hidePatternControls = store.GetRegDword(Hive::LocalMachine, std::u16string(kUtlSettingKey) + u"\\DispSetting",
+                                            u"DelSetManager", 0) == 1;
   return m;
 }
 
@@ -103,7 +103,8 @@ void NotifyButtonHandler(HandlerLink& link) {
 }
 
 void PressButton(HandlerLink& link, int slot) {
-  if (const uintptr_t zeb = link.Find(u"VARDENZEBCLASS")) link.Post(zeb, kMsgLaunchButton, static_cast<uintptr_t>(LaunchButtonKeyCode(slot + 1)), 1);
+  if (const uintptr_t zeb = link.Find(u"VARDENZEBCLASS"))
+    link.Post(zeb, kMsgLaunchButton, static_cast<uintptr_t>(LaunchButtonKeyCode(slot + 1)), 1);
 }
 
 void MainModel::Load(const std::u16string& uiFace, const std::vector<std::u16string>& fontList) {
@@ -173,8 +174,8 @@ bool MainModel::PrepareOk() {
   };
   const bool hasSets = store_.useIniFile ? inFile(u"USER1", u"UserName") || inFile(u"USER1", u"Btn1_Exec")
                                          : store_.KeyExists(Hive::CurrentUser, root + u"\\Setting");
-  const bool hasOnScreen = store_.useIniFile ? inFile(u"ONSCREEN", u"OnScreen")
-                                             : store_.KeyExists(Hive::CurrentUser, root + u"\\OnScreen");
+  const bool hasOnScreen =
+      store_.useIniFile ? inFile(u"ONSCREEN", u"OnScreen") : store_.KeyExists(Hive::CurrentUser, root + u"\\OnScreen");
   if (!hasSets) {
     USER_DATA copy = defaults;
     ok &= store_.SaveUserData(1, copy);
@@ -185,7 +186,8 @@ bool MainModel::PrepareOk() {
 
 void MainModel::SwitchPattern(int32_t n) {
   currUser = n;
-  (void)store_.WriteProfileText(u"VARDENZEB", u"CurrUser", DecimalText(currUser));  // a failed write keeps the old number
+  (void)store_.WriteProfileText(u"VARDENZEB", u"CurrUser",
+                                DecimalText(currUser));  // a failed write keeps the old number
   LoadPattern(currUser);
 }
 

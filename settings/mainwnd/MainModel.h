@@ -9,17 +9,17 @@
 
 #include "mainwnd/OnScreenData.h"
 #include "mainwnd/TabLayout.h"
-#include "store/Text.h"
 #include "store/SettingsStore.h"
+#include "store/Text.h"
 
 namespace tapstart {
 
 // Switches of the machine tree that shape the main window.
 struct MachineSettings {
-  int32_t qstart = 0;          // notebook labels "Fn + n"
-  int32_t imageMode = 0;       // 0, 1 (hover pictures) or 2 (alternate set)
-  int32_t notebookCount = 0;   // NTNumAPBtn as adjusted
-  int32_t desktopCount = 0;    // DTNumAPBtn as adjusted
+  int32_t qstart = 0;         // notebook labels "Fn + n"
+  int32_t imageMode = 0;      // 0, 1 (hover pictures) or 2 (alternate set)
+  int32_t notebookCount = 0;  // NTNumAPBtn as adjusted
+  int32_t desktopCount = 0;   // DTNumAPBtn as adjusted
   int recordsInUse = 7;
   int32_t showNotebookTab = 0;
   int32_t nr1t2 = 0;
@@ -30,13 +30,13 @@ MachineSettings ReadMachineSettings(const SettingsStore& store);
 // What SetupTabsForKeyboard does to the tabs and pages.
 struct TabPlan {
   TabLayout layout;
-  std::vector<int> removeTabs;       // tab indexes to delete, in this order
-  int selectTab = 0;                 // tab index selected once the tabs are final
+  std::vector<int> removeTabs;  // tab indexes to delete, in this order
+  int selectTab = 0;            // tab index selected once the tabs are final
   bool desktopOverride = false;
-  int desktopCount = 5;              // positions shown on the desktop page
+  int desktopCount = 5;  // positions shown on the desktop page
   int wizardLimit = 4;
-  int notebookShown = 3;             // positions shown on the notebook page
-  bool namedKeys = false;            // desktop labels "MAIL", "INTERNET", ...
+  int notebookShown = 3;   // positions shown on the notebook page
+  bool namedKeys = false;  // desktop labels "MAIL", "INTERNET", ...
 };
 TabPlan PlanTabs(int32_t keyboardBits, const MachineSettings& machine, int initialTab, const USER_DATA& defaults);
 
@@ -84,11 +84,11 @@ class MainModel {
 
   bool IsChanged() const;
   // Writes CurrUser and NumUser.
-  bool SavePatternNumbers();
+  [[nodiscard]] bool SavePatternNumbers();
   // Saves the live set as the current pattern and the on-screen settings, then refreshes the snapshots.
-  bool SaveAll();
+  [[nodiscard]] bool SaveAll();
   // OK's preparation: pattern numbers, and the factory defaults where the user has no settings yet.
-  bool PrepareOk();
+  [[nodiscard]] bool PrepareOk();
   // Switches to pattern n (1-based), loading it into the live copy and the snapshot.
   void SwitchPattern(int32_t n);
   void LoadPattern(int32_t n);

@@ -11,10 +11,10 @@
 namespace tapstart {
 
 struct ONSCREEN_DATA {
-  uint8_t on = 0;          // 1: show the button's name when a button is pressed
-  std::u16string face;     // font family
-  uint8_t size = 3;        // 1 Minimum to 5 Maximum
-  uint32_t color = 0;      // COLORREF 0x00BBGGRR
+  uint8_t on = 0;       // 1: show the button's name when a button is pressed
+  std::u16string face;  // font family
+  uint8_t size = 3;     // 1 Minimum to 5 Maximum
+  uint32_t color = 0;   // COLORREF 0x00BBGGRR
   bool operator==(const ONSCREEN_DATA&) const = default;
 };
 

@@ -10,9 +10,7 @@
 namespace tapstart {
 
 CfrmInputBox::CfrmInputBox(InputBoxRequest request, MessageBoxFn messageBox, AnsiByteCounter ansiBytes)
-    : Dialog(IDD_INPUTBOX),
-      model_(std::move(request), std::move(ansiBytes)),
-      messageBox_(std::move(messageBox)) {}
+    : Dialog(IDD_INPUTBOX), model_(std::move(request), std::move(ansiBytes)), messageBox_(std::move(messageBox)) {}
 
 BOOL CfrmInputBox::OnInitDialog() {
   editFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_LARGE, 16);
@@ -21,7 +19,9 @@ BOOL CfrmInputBox::OnInitDialog() {
   SetItemFonts(hwnd_, {IDC_INPUT_PROMPT, IDC_INPUT_OK, IDC_INPUT_CANCEL}, textFont_.Get());
 
   SetWindowTextW(hwnd_, LoadStr(model_.CaptionId()).c_str());
-  ApplyCaptions(hwnd_, {{IDC_INPUT_PROMPT, model_.PromptId()}, {IDC_INPUT_OK, IDS_INPUT_OK}, {IDC_INPUT_CANCEL, IDS_INPUT_CANCEL}});
+  ApplyCaptions(
+      hwnd_,
+      {{IDC_INPUT_PROMPT, model_.PromptId()}, {IDC_INPUT_OK, IDS_INPUT_OK}, {IDC_INPUT_CANCEL, IDS_INPUT_CANCEL}});
   SetBigIcon(IDI_MAIN);
 
   const InputBoxRequest& request = model_.Request();

@@ -8,8 +8,8 @@
 
 #include "InputBoxModel.h"
 #include "ui/Dialog_win32.h"
-#include "ui/Text_win32.h"
 #include "ui/Handles_win32.h"
+#include "ui/Text_win32.h"
 
 namespace tapstart {
 

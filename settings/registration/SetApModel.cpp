@@ -124,8 +124,8 @@ void SetApModel::OnMethodClicked() {
   if (view_.checkedMethod != kSequential && view_.checkedMethod != kSimultaneous) return;
   record_.code = view_.checkedMethod == kSequential ? u"S" : u"P";
   SetSlotsEnabled(kProgramsPerButton);
-  const auto empty = std::find_if(record_.command.begin(), record_.command.end(),
-                                  [](const std::u16string& c) { return c.empty(); });
+  const auto empty =
+      std::find_if(record_.command.begin(), record_.command.end(), [](const std::u16string& c) { return c.empty(); });
   record_.count = static_cast<int32_t>(empty - record_.command.begin());
 }
 

@@ -67,10 +67,10 @@ struct SetApView {
 };
 
 struct SetApSetup {
-  APPKEY_DATA record;             // a copy of the current record
-  RegistrationSources sources;    // the list sources' tables
+  APPKEY_DATA record;           // a copy of the current record
+  RegistrationSources sources;  // the list sources' tables
   DispSwitches switches;
-  std::u16string computerName;    // the All Files root's text and path
+  std::u16string computerName;  // the All Files root's text and path
   ImeChangerLocation changer;
 };
 

@@ -53,8 +53,7 @@ std::vector<TreeEntry> SourceTree::DriveItems(const CSystemDrive& drives) {
   return items;
 }
 
-void SourceTree::Emit(const NameList& names, PathPool::Id base, bool folders, bool favorites,
-                      const AddTreeChild& add) {
+void SourceTree::Emit(const NameList& names, PathPool::Id base, bool folders, bool favorites, const AddTreeChild& add) {
   for (const uint32_t i : sorter_.Order(names)) {
     const std::u16string_view name = names[i];
     const std::u16string_view text = favorites && !folders ? FavoriteText(name) : name;

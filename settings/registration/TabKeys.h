@@ -11,7 +11,7 @@ struct TabMove {
     kOwnHandling,  // the tab control handles the key itself
     kFocusOk,
     kFocusCancel,
-    kSelectTab,    // select tab `tab`, then show its source
+    kSelectTab,  // select tab `tab`, then show its source
   };
   Kind kind = kNothing;
   int tab = -1;

@@ -55,8 +55,8 @@ void DiskFileSystem::Find(std::u16string_view pattern, bool foldersOnly, const V
   // The basic information leaves out the short 8.3 names, and the large fetch asks the file system for many
   // entries per call: both count in a folder of many thousand files.
   const HANDLE first = FindFirstFileExW(Wide(pattern).c_str(), FindExInfoBasic, &data,
-                                        foldersOnly ? FindExSearchLimitToDirectories : FindExSearchNameMatch,
-                                        nullptr, FIND_FIRST_EX_LARGE_FETCH);
+                                        foldersOnly ? FindExSearchLimitToDirectories : FindExSearchNameMatch, nullptr,
+                                        FIND_FIRST_EX_LARGE_FETCH);
   if (first == INVALID_HANDLE_VALUE) return;
   const FindHandle find(first);
   std::u16string name;

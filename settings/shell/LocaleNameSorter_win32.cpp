@@ -20,8 +20,8 @@ int MapKey(const std::wstring& name, std::vector<BYTE>& key) {
 size_t MakeKey(const std::wstring& name, std::vector<BYTE>& key) {
   int size = MapKey(name, key);
   if (size == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
-    const int needed = LCMapStringW(LOCALE_USER_DEFAULT, kKeyFlags, name.c_str(), static_cast<int>(name.size()),
-                                    nullptr, 0);
+    const int needed =
+        LCMapStringW(LOCALE_USER_DEFAULT, kKeyFlags, name.c_str(), static_cast<int>(name.size()), nullptr, 0);
     if (needed <= 0) return 0;
     key.resize(static_cast<size_t>(needed));
     size = MapKey(name, key);

@@ -129,9 +129,8 @@ std::optional<std::u16string> MemoryStore::RawProfile(std::u16string_view file, 
   return k->second;
 }
 
-std::u16string MemoryStore::ProfileRead(std::u16string_view file, std::u16string_view section,
-                                              std::u16string_view key, std::u16string_view fallback,
-                                              size_t bufferChars) const {
+std::u16string MemoryStore::ProfileRead(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                                        std::u16string_view fallback, size_t bufferChars) const {
   std::u16string out;
   if (const auto raw = RawProfile(file, section, key)) {
     // The file holds "key=value": the value is read without the blanks around it and without one pair of
@@ -166,8 +165,8 @@ int32_t MemoryStore::ProfileReadInt(std::u16string_view file, std::u16string_vie
   return static_cast<int32_t>(negative ? 0u - v : v);
 }
 
-bool MemoryStore::ProfileWrite(std::u16string_view file, std::u16string_view section,
-                                     std::u16string_view key, std::u16string_view text) {
+bool MemoryStore::ProfileWrite(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                               std::u16string_view text) {
   // A line break, carriage return or line feed, would start a new line of the file: the value keeps what
   // comes before it. The write drops the blanks in front of the value.
   std::u16string_view line = text.substr(0, text.find_first_of(u"\r\n"));

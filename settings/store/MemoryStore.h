@@ -17,11 +17,11 @@ class MemoryStore final : public StoreBackend {
   [[nodiscard]] bool SetValue(std::u16string_view key, std::u16string_view name, const RegValue& value) override;
 
   std::u16string ProfileRead(std::u16string_view file, std::u16string_view section, std::u16string_view key,
-                                   std::u16string_view fallback, size_t bufferChars) const override;
+                             std::u16string_view fallback, size_t bufferChars) const override;
   int32_t ProfileReadInt(std::u16string_view file, std::u16string_view section, std::u16string_view key,
                          int32_t fallback) const override;
-  [[nodiscard]] bool ProfileWrite(std::u16string_view file, std::u16string_view section,
-                                        std::u16string_view key, std::u16string_view text) override;
+  [[nodiscard]] bool ProfileWrite(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                                  std::u16string_view text) override;
 
   // Seeding and inspection, in any hive (the system writes HKEY_CURRENT_USER only).
   void Put(Hive hive, std::u16string_view key, std::u16string_view name, const RegValue& value);

@@ -86,8 +86,8 @@ std::wstring ProfilePath(std::u16string_view file) {
 }
 
 std::u16string RegistryStore::ProfileRead(std::u16string_view file, std::u16string_view section,
-                                                std::u16string_view key, std::u16string_view fallback,
-                                                size_t bufferChars) const {
+                                          std::u16string_view key, std::u16string_view fallback,
+                                          size_t bufferChars) const {
   if (bufferChars == 0) return {};
   std::vector<wchar_t> buf(bufferChars, L'\0');
   const DWORD n = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(fallback).c_str(), buf.data(),
@@ -97,11 +97,12 @@ std::u16string RegistryStore::ProfileRead(std::u16string_view file, std::u16stri
 
 int32_t RegistryStore::ProfileReadInt(std::u16string_view file, std::u16string_view section, std::u16string_view key,
                                       int32_t fallback) const {
-  return static_cast<int32_t>(GetPrivateProfileIntW(Wide(section).c_str(), Wide(key).c_str(), fallback, Wide(file).c_str()));
+  return static_cast<int32_t>(
+      GetPrivateProfileIntW(Wide(section).c_str(), Wide(key).c_str(), fallback, Wide(file).c_str()));
 }
 
-bool RegistryStore::ProfileWrite(std::u16string_view file, std::u16string_view section,
-                                       std::u16string_view key, std::u16string_view text) {
+bool RegistryStore::ProfileWrite(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                                 std::u16string_view text) {
   // A profile file that does not exist yet is started as UTF-16: the system then keeps it in UTF-16, and
   // names in any script survive, where an ANSI file would turn them into question marks.
   const std::wstring path = ProfilePath(file);
@@ -114,7 +115,8 @@ bool RegistryStore::ProfileWrite(std::u16string_view file, std::u16string_view s
       (void)WriteFile(h.Get(), bom, sizeof bom, &written, nullptr);
     }
   }
-  return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(text).c_str(), Wide(file).c_str()) != FALSE;
+  return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(text).c_str(), Wide(file).c_str()) !=
+         FALSE;
 }
 
 }  // namespace tapstart

@@ -22,11 +22,11 @@ class RegistryStore final : public StoreBackend {
   [[nodiscard]] bool SetValue(std::u16string_view key, std::u16string_view name, const RegValue& value) override;
 
   std::u16string ProfileRead(std::u16string_view file, std::u16string_view section, std::u16string_view key,
-                                   std::u16string_view fallback, size_t bufferChars) const override;
+                             std::u16string_view fallback, size_t bufferChars) const override;
   int32_t ProfileReadInt(std::u16string_view file, std::u16string_view section, std::u16string_view key,
                          int32_t fallback) const override;
-  [[nodiscard]] bool ProfileWrite(std::u16string_view file, std::u16string_view section,
-                                        std::u16string_view key, std::u16string_view text) override;
+  [[nodiscard]] bool ProfileWrite(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                                  std::u16string_view text) override;
 
  private:
   // The open read handle of a key, or nullptr when the key cannot be opened (that answer is not kept: the

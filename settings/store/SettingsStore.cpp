@@ -94,7 +94,9 @@ int SettingsStore::StorageSlot(int b) const {
 }
 
 namespace {
-int SlotCount(int recordsInUse) { return recordsInUse < 0 ? 0 : (recordsInUse > kButtonSlots ? kButtonSlots : recordsInUse); }
+int SlotCount(int recordsInUse) {
+  return recordsInUse < 0 ? 0 : (recordsInUse > kButtonSlots ? kButtonSlots : recordsInUse);
+}
 }  // namespace
 
 void SettingsStore::LoadUserData(int n, USER_DATA& record) const {

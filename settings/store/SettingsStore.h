@@ -23,8 +23,8 @@ class SettingsStore {
   // Process-wide values set during start-up and unchanged afterwards.
   std::u16string profileFile{kProfileFileName};
   bool useIniFile = false;
-  int recordsInUse = 7;        // 7, or 5 plus the notebook button count when that is 1 to 3
-  USER_DATA defaults;          // the factory-default set: defaults of every LoadUserData
+  int recordsInUse = 7;  // 7, or 5 plus the notebook button count when that is 1 to 3
+  USER_DATA defaults;    // the factory-default set: defaults of every LoadUserData
 
   // Registry primitives. Reads never fail: a missing key or value, a value of another type, or one too
   // large for the buffer reads as the default. Writes go to HKEY_CURRENT_USER.
@@ -46,8 +46,7 @@ class SettingsStore {
                                 std::u16string_view fallback) const {
     return GetProfileText(section, key, fallback, profileFile);
   }
-  [[nodiscard]] bool WriteProfileText(std::u16string_view section, std::u16string_view key,
-                                      std::u16string_view text) {
+  [[nodiscard]] bool WriteProfileText(std::u16string_view section, std::u16string_view key, std::u16string_view text) {
     return WriteProfileText(section, key, text, profileFile);
   }
   int32_t ReadMainNumber(std::u16string_view key) const;

@@ -41,13 +41,12 @@ class StoreBackend {
 
   // The system's private-profile functions: a string read with a buffer of bufferChars characters,
   // an integer read, a string write. A bare file name lives in the Windows directory.
-  virtual std::u16string ProfileRead(std::u16string_view file, std::u16string_view section,
-                                           std::u16string_view key, std::u16string_view fallback,
-                                           size_t bufferChars) const = 0;
+  virtual std::u16string ProfileRead(std::u16string_view file, std::u16string_view section, std::u16string_view key,
+                                     std::u16string_view fallback, size_t bufferChars) const = 0;
   virtual int32_t ProfileReadInt(std::u16string_view file, std::u16string_view section, std::u16string_view key,
                                  int32_t fallback) const = 0;
   [[nodiscard]] virtual bool ProfileWrite(std::u16string_view file, std::u16string_view section,
-                                                std::u16string_view key, std::u16string_view text) = 0;
+                                          std::u16string_view key, std::u16string_view text) = 0;
 };
 
 }  // namespace tapstart

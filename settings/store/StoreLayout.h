@@ -11,9 +11,9 @@ inline constexpr std::u16string_view kProductKey = u"Software\\Varden\\VARDENZEB
 enum class ValueKind { Text, Number };
 
 struct StoreLocation {
-  bool mapped = false;         // false: a section the user tree does not hold; reads are empty
-  std::u16string key;          // registry key under HKEY_CURRENT_USER
-  std::u16string value;        // value name; empty for a key that no rule names
+  bool mapped = false;   // false: a section the user tree does not hold; reads are empty
+  std::u16string key;    // registry key under HKEY_CURRENT_USER
+  std::u16string value;  // value name; empty for a key that no rule names
   ValueKind kind = ValueKind::Text;
 };
 

@@ -35,12 +35,18 @@ std::u16string FromUtf8(std::string_view s) {
         bool ok = true;
         for (size_t k = 1; k < len; ++k) {
           const auto b = static_cast<unsigned char>(s[i + k]);
-          if ((b & 0xC0) != 0x80) { ok = false; break; }
+          if ((b & 0xC0) != 0x80) {
+            ok = false;
+            break;
+          }
           v = (v << 6) | (b & 0x3F);
         }
         // The shortest form only: an over-long form (a zero or "/" in two to four bytes) is invalid.
         static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (ok && v >= kShortest[len] && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) cp = v; else len = 1;
+        if (ok && v >= kShortest[len] && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF))
+          cp = v;
+        else
+          len = 1;
       }
     }
     if (cp >= 0x10000) {

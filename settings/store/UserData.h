@@ -8,14 +8,14 @@
 namespace tapstart {
 
 constexpr int kProgramsPerButton = 5;
-constexpr int kButtonSlots = 8;      // records 0-4 desktop buttons 1-5, records 5-7 notebook buttons 1-3
-constexpr size_t kNameLimit = 129;   // button names as the pages show and edit them
+constexpr int kButtonSlots = 8;     // records 0-4 desktop buttons 1-5, records 5-7 notebook buttons 1-3
+constexpr size_t kNameLimit = 129;  // button names as the pages show and edit them
 
 // One button.
 struct APPKEY_DATA {
-  std::u16string name;        // button name, shown by the on-screen display
-  std::u16string code;        // launch code: "M" one program, "S" in sequence, "P" at once, "K" a shortcut key
-  int32_t count = 0;          // programs in use, 0 to 5, packed from slot 1
+  std::u16string name;  // button name, shown by the on-screen display
+  std::u16string code;  // launch code: "M" one program, "S" in sequence, "P" at once, "K" a shortcut key
+  int32_t count = 0;    // programs in use, 0 to 5, packed from slot 1
   std::array<std::u16string, kProgramsPerButton> command;
   std::array<std::u16string, kProgramsPerButton> parameters;
   std::array<std::u16string, kProgramsPerButton> title;

@@ -27,7 +27,8 @@ WizardMachine ReadWizardMachine(const SettingsStore& store) {
   m.delSerial = store.GetRegDword(Hive::LocalMachine, disp, u"DelSerial", 0);
   m.addHelp = store.GetRegDword(Hive::LocalMachine, disp, u"AddHelp", 0);
   for (int b = 1; b <= kButtonSlots; ++b) {
-    m.buttonNames[b - 1] = store.GetRegString(Hive::LocalMachine, utl + u"\\ButtonName", u"AppKey" + DecimalText(b), u"");
+    m.buttonNames[b - 1] =
+        store.GetRegString(Hive::LocalMachine, utl + u"\\ButtonName", u"AppKey" + DecimalText(b), u"");
     m.ownSetup[b - 1] = IsOwnSetupButton(store, b);
   }
   return m;

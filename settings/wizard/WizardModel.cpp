@@ -15,8 +15,7 @@ bool SameText(std::u16string_view a, std::u16string_view b) { return AsciiLower(
 
 }  // namespace
 
-WizardModel::WizardModel(WizardSetup setup, const WizardSystem& system)
-    : setup_(std::move(setup)), system_(system) {
+WizardModel::WizardModel(WizardSetup setup, const WizardSystem& system) : setup_(std::move(setup)), system_(system) {
   singleOffered_ = SingleSourcesOffered(setup_.sources, setup_.japaneseUi, !setup_.imeEntries.empty());
   severalOffered_ = SeveralSourcesOffered(setup_.sources);
   record_.code = std::u16string(1, u'M');  // one program, none chosen yet

@@ -38,10 +38,14 @@ enum class WizardPage : int {
   SomePrograms = 6,
 };
 constexpr WizardPage PageOf(WizardStep step) {
-  constexpr WizardPage pages[] = {WizardPage::SelectButton,  WizardPage::SelectButton,
-                                  WizardPage::SelectLaunchMethod, WizardPage::SelectMenu,
-                                  WizardPage::SelectProgramForSingle, WizardPage::Finish,
-                                  WizardPage::ButtonName, WizardPage::SomePrograms};
+  constexpr WizardPage pages[] = {WizardPage::SelectButton,
+                                  WizardPage::SelectButton,
+                                  WizardPage::SelectLaunchMethod,
+                                  WizardPage::SelectMenu,
+                                  WizardPage::SelectProgramForSingle,
+                                  WizardPage::Finish,
+                                  WizardPage::ButtonName,
+                                  WizardPage::SomePrograms};
   return pages[static_cast<int>(step)];
 }
 
@@ -94,7 +98,7 @@ class WizardSystem {
 
 // Everything the wizard is given when it starts.
 struct WizardSetup {
-  bool wizardOnly = false;             // "/w:": the button is fixed and the button page skipped
+  bool wizardOnly = false;              // "/w:": the button is fixed and the button page skipped
   int buttonKind = kDesktopButtonKind;  // 5 desktop; notebook: its button count 1 to 3
   bool japaneseUi = false;
   SourceSwitches sources;
@@ -102,9 +106,9 @@ struct WizardSetup {
   std::vector<MCE_DATA> mediaCenter;          // the Media Center list, at most seven entries
   std::vector<std::u16string> shortcutNames;  // the shortcut-key list, names and key commands side by side
   std::vector<std::u16string> shortcutCommands;
-  std::vector<MCE_DATA> imeEntries;           // the IME Changer list; loaded in the Japanese UI only
-  std::u16string myComputerName;              // the computer folder's display name, the drives tree's root
-  std::u16string favoritesRoot;               // string 3292, the favourites tree's root label
+  std::vector<MCE_DATA> imeEntries;  // the IME Changer list; loaded in the Japanese UI only
+  std::u16string myComputerName;     // the computer folder's display name, the drives tree's root
+  std::u16string favoritesRoot;      // string 3292, the favourites tree's root label
 };
 
 // The item a program page has selected: what would be stored, and the name it shows.
@@ -130,8 +134,8 @@ class WizardModel {
 
   // What the pages report. A choice outside the offered range is ignored.
   void ChooseButton(int index);
-  void ChooseLaunchMethod(int mode);    // 0 single "M", 1 sequential "S", 2 simultaneous "P"
-  void ChooseSingleSource(int source);  // source page: the source, and the pending code "K" or "M"
+  void ChooseLaunchMethod(int mode);           // 0 single "M", 1 sequential "S", 2 simultaneous "P"
+  void ChooseSingleSource(int source);         // source page: the source, and the pending code "K" or "M"
   WizardView ChooseSeveralSource(int source);  // several-programs page: the source, its control prepared
   WizardView SelectTreeItem(const TreeSelection& item);
   WizardView SelectListLine(int line);  // the list of the current source

@@ -43,7 +43,8 @@ bool IsInternetShortcut(std::u16string_view path) {
   return path.size() >= 4 && AsciiLower(path.substr(path.size() - 4)) == u".url";
 }
 
-bool TreeItemAllowsNext(const TreeSelection& item, std::u16string_view myComputerName, std::u16string_view favoritesRoot) {
+bool TreeItemAllowsNext(const TreeSelection& item, std::u16string_view myComputerName,
+                        std::u16string_view favoritesRoot) {
   if (AsciiLower(item.path) == AsciiLower(myComputerName)) return false;
   return !(item.rootText == favoritesRoot && !IsInternetShortcut(item.path));
 }

@@ -40,7 +40,8 @@ int ButtonRadioCount(int buttonKind, int32_t keyboardBits, int32_t desktopCount,
 bool IsInternetShortcut(std::u16string_view path);
 // Next after a tree selection: not for the computer folder itself (its display name, any letter case), and
 // in the favourites tree (root "IE Favorites", string 3292) only for an Internet shortcut.
-bool TreeItemAllowsNext(const TreeSelection& item, std::u16string_view myComputerName, std::u16string_view favoritesRoot);
+bool TreeItemAllowsNext(const TreeSelection& item, std::u16string_view myComputerName,
+                        std::u16string_view favoritesRoot);
 // Next on the button-name page: the name must not be empty.
 constexpr bool ButtonNameAllowsNext(std::u16string_view text) { return !text.empty(); }
 

@@ -207,11 +207,11 @@ TEST_P(StoreConformance, ProfileRead_DefaultLosesItsTrailingBlanks) {
     std::u16string fallback;
     std::u16string expected;
   };
-  for (const auto& c : {Case{u"dflt", u"dflt"}, Case{u"dflt   ", u"dflt"}, Case{u"  dflt", u"  dflt"},
-                        Case{u"one two  ", u"one two"}, Case{u"", u""}, Case{u"FALSE", u"FALSE"},
-                        // Only blanks go, not tabs; a default of blanks only keeps one.
-                        Case{u"dflt\t", u"dflt\t"}, Case{u"dflt \t ", u"dflt \t"}, Case{u"   ", u" "},
-                        Case{u" ", u" "}}) {
+  for (const auto& c :
+       {Case{u"dflt", u"dflt"}, Case{u"dflt   ", u"dflt"}, Case{u"  dflt", u"  dflt"}, Case{u"one two  ", u"one two"},
+        Case{u"", u""}, Case{u"FALSE", u"FALSE"},
+        // Only blanks go, not tabs; a default of blanks only keeps one.
+        Case{u"dflt\t", u"dflt\t"}, Case{u"dflt \t ", u"dflt \t"}, Case{u"   ", u" "}, Case{u" ", u" "}}) {
     SCOPED_TRACE(ToUtf8(c.fallback));
     EXPECT_EQ(Env().Backend().ProfileRead(kProfileFileName, u"Probe", u"Missing", c.fallback, 2048), c.expected);
     EXPECT_EQ(Env().Backend().ProfileRead(kProfileFileName, u"NoSection", u"Present", c.fallback, 2048), c.expected);
@@ -248,9 +248,14 @@ TEST_P(StoreConformance, ProfileReadInt_ReadsTheLeadingDecimalNumber) {
     int32_t expected;
   };
   const std::vector<Case> cases = {
-      {"plain", u"12", 12},          {"blanks", u"  7  ", 7},       {"negative", u"-3", -3},
-      {"plus", u"+5", 5},            {"trailing text", u"42A9", 42}, {"text", u"B12", 0},
-      {"wraps at 2^32", u"4294967297", 1}, {"empty is missing", u"", 99},
+      {"plain", u"12", 12},
+      {"blanks", u"  7  ", 7},
+      {"negative", u"-3", -3},
+      {"plus", u"+5", 5},
+      {"trailing text", u"42A9", 42},
+      {"text", u"B12", 0},
+      {"wraps at 2^32", u"4294967297", 1},
+      {"empty is missing", u"", 99},
       {"read as 29 characters", u"000000000000000000000000000000012", 0},
   };
   int line = 0;
@@ -259,7 +264,9 @@ TEST_P(StoreConformance, ProfileReadInt_ReadsTheLeadingDecimalNumber) {
   line = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(Env().Backend().ProfileReadInt(kProfileFileName, u"Probe", std::u16string(u"N") + DecimalText(line++), 99), c.expected);
+    EXPECT_EQ(
+        Env().Backend().ProfileReadInt(kProfileFileName, u"Probe", std::u16string(u"N") + DecimalText(line++), 99),
+        c.expected);
   }
   EXPECT_EQ(Env().Backend().ProfileReadInt(kProfileFileName, u"Probe", u"Missing", -4), -4);
 }

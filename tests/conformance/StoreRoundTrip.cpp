@@ -64,12 +64,16 @@ class TextSource {
     const int shape = Pick(100);
     size_t length = 0;
     if (shape < 15) return {};
-    if (shape < 75) length = 1 + Pick(20);
-    else if (shape < 93) length = 21 + Pick(280);
-    else length = 1500 + Pick(548);  // up to 2047
+    if (shape < 75)
+      length = 1 + Pick(20);
+    else if (shape < 93)
+      length = 21 + Pick(280);
+    else
+      length = 1500 + Pick(548);  // up to 2047
     static const std::u16string_view pieces[] = {
-        u"a", u"Z", u"7", u" ", u" ", u"  ", u"\t", u"|", u"\\", u":", u".", u"-", u"_", u"=", u"[", u";",
-        u"登録", u"してください", u"日本語", u"ボタン", u"设置", u"程序", u"按钮", u"名前", u"\U00020BB7", u"é"};
+        u"a",      u"Z",      u"7",    u" ",    u" ",    u"  ",   u"\t",         u"|",    u"\\",
+        u":",      u".",      u"-",    u"_",    u"=",    u"[",    u";",          u"登録", u"してください",
+        u"日本語", u"ボタン", u"设置", u"程序", u"按钮", u"名前", u"\U00020BB7", u"é"};
     std::u16string out;
     while (out.size() < length) out += pieces[Pick(std::size(pieces))];
     return CutUnits(out, length);
@@ -77,11 +81,16 @@ class TextSource {
 
   std::u16string Command() {
     switch (Pick(8)) {
-      case 0: return {};
-      case 1: return u"C:\\Program Files\\アプリ\\app" + DecimalText(Pick(100)) + u".exe";
-      case 2: return u"notepad.exe";
-      case 3: return u"FALSE";
-      default: return Text();
+      case 0:
+        return {};
+      case 1:
+        return u"C:\\Program Files\\アプリ\\app" + DecimalText(Pick(100)) + u".exe";
+      case 2:
+        return u"notepad.exe";
+      case 3:
+        return u"FALSE";
+      default:
+        return Text();
     }
   }
 

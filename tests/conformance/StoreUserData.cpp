@@ -206,16 +206,18 @@ TEST_P(StoreConformance, SaveUserData_WritesEachKeyInOrder) {
     ASSERT_TRUE(store.SaveUserData(3, set));
 
     std::vector<std::u16string> keys;
-    for (const auto& w : recorder.writes) keys.push_back(ini ? w.key : w.section.substr(w.section.rfind(u'\\') + 1) + u"/" + w.key);
+    for (const auto& w : recorder.writes)
+      keys.push_back(ini ? w.key : w.section.substr(w.section.rfind(u'\\') + 1) + u"/" + w.key);
     std::vector<std::u16string> expected = {ini ? u"UserName" : u"Set3/SetName"};
     for (int b = 1; b <= 6; ++b) {
       const std::u16string p = ini ? u"Btn" + DecimalText(b) : u"AppKey" + DecimalText(b) + u"/";
       const std::vector<std::u16string> names =
-          ini ? std::vector<std::u16string>{u"_Exec", u"_NumAP", u"_Name", u"_AP1", u"_AP2", u"_AP3", u"_AP4",
-                                           u"_AP5", u"_Title1", u"_Title2", u"_Title3", u"_Title4", u"_Title5"}
-              : std::vector<std::u16string>{u"Execute", u"NumAP", u"DispTitle", u"AP1", u"AP2", u"AP3", u"AP4",
-                                           u"AP5", u"ProgName1", u"ProgName2", u"ProgName3", u"ProgName4",
-                                           u"ProgName5"};
+          ini ? std::vector<std::u16string>{u"_Exec",   u"_NumAP",  u"_Name",  u"_AP1",    u"_AP2",
+                                            u"_AP3",    u"_AP4",    u"_AP5",   u"_Title1", u"_Title2",
+                                            u"_Title3", u"_Title4", u"_Title5"}
+              : std::vector<std::u16string>{u"Execute",   u"NumAP",     u"DispTitle", u"AP1",       u"AP2",
+                                            u"AP3",       u"AP4",       u"AP5",       u"ProgName1", u"ProgName2",
+                                            u"ProgName3", u"ProgName4", u"ProgName5"};
       for (const auto& n : names) expected.push_back(p + n);
     }
     EXPECT_EQ(keys, expected);

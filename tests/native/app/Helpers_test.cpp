@@ -53,12 +53,9 @@ TEST(HelpersTest, IsOwnSetupButton_FollowsTheGlimsetBits) {
     std::vector<int> buttons;  // buttons 1 to 8 that have the maker's setup program
   };
   const std::vector<Case> cases = {
-      {5u, {1, 3}},
-      {std::nullopt, {}},
-      {0u, {}},
-      {0xFFu, {1, 2, 3, 4, 5, 6, 7, 8}},
-      {0x80u, {8}},
-      {0xFFFFFFFFu, {1, 2, 3, 4, 5, 6, 7, 8}},
+      {5u, {1, 3}}, {std::nullopt, {}},
+      {0u, {}},     {0xFFu, {1, 2, 3, 4, 5, 6, 7, 8}},
+      {0x80u, {8}}, {0xFFFFFFFFu, {1, 2, 3, 4, 5, 6, 7, 8}},
   };
   for (const auto& c : cases) {
     MemoryStore mem;

@@ -31,20 +31,21 @@ TEST_P(ParseStartSwitchTest, DecidesAsTheSwitchRulesSay) {
 
 INSTANTIATE_TEST_SUITE_P(
     Switches, ParseStartSwitchTest,
-    testing::Values(SwitchCase{"/k", true, -1, false, 0, false}, SwitchCase{"/K", true, -1, false, 0, false},
-                    SwitchCase{"  /k  ", true, -1, false, 0, false}, SwitchCase{"/k /t:1", false, -1, false, 0, false},
-                    SwitchCase{"/kk", false, -1, false, 0, false}, SwitchCase{"", false, -1, false, 0, false},
-                    SwitchCase{"/t:0", true, 0, false, 0, false}, SwitchCase{"/T:1", true, 1, false, 0, false},
-                    SwitchCase{"/t:2", true, 2, false, 0, false}, SwitchCase{"/t:3", false, -1, false, 0, false},
-                    SwitchCase{"/t:10", false, -1, false, 0, false}, SwitchCase{"/t:x", false, -1, false, 0, false},
-                    SwitchCase{"/t:", false, -1, false, 0, false}, SwitchCase{"/t:-", false, -1, false, 0, false},
-                    SwitchCase{"/w:0", true, -1, true, 0, false}, SwitchCase{"/w:7", true, -1, true, 7, false},
-                    SwitchCase{"/w:8", false, -1, false, 0, false}, SwitchCase{"/w:3 /AP", true, -1, true, 3, true},
-                    SwitchCase{"/W:3   /ap  ", true, -1, true, 3, true}, SwitchCase{"/w:3/ap", true, -1, true, 3, true},
-                    SwitchCase{"/w:3 /apx", false, -1, false, 0, false}, SwitchCase{"/ap /w:3", false, -1, false, 0, false},
-                    SwitchCase{"/w:3 x /ap", false, -1, false, 0, false}, SwitchCase{"/w:", false, -1, false, 0, false},
-                    SwitchCase{"/t:1 /ap", false, -1, false, 0, false}, SwitchCase{"/w:9 /ap", false, -1, false, 0, false},
-                    SwitchCase{"/k /ap", false, -1, false, 0, false}, SwitchCase{"\xEF\xBC\x8Fk", false, -1, false, 0, false}));
+    testing::Values(
+        SwitchCase{"/k", true, -1, false, 0, false}, SwitchCase{"/K", true, -1, false, 0, false},
+        SwitchCase{"  /k  ", true, -1, false, 0, false}, SwitchCase{"/k /t:1", false, -1, false, 0, false},
+        SwitchCase{"/kk", false, -1, false, 0, false}, SwitchCase{"", false, -1, false, 0, false},
+        SwitchCase{"/t:0", true, 0, false, 0, false}, SwitchCase{"/T:1", true, 1, false, 0, false},
+        SwitchCase{"/t:2", true, 2, false, 0, false}, SwitchCase{"/t:3", false, -1, false, 0, false},
+        SwitchCase{"/t:10", false, -1, false, 0, false}, SwitchCase{"/t:x", false, -1, false, 0, false},
+        SwitchCase{"/t:", false, -1, false, 0, false}, SwitchCase{"/t:-", false, -1, false, 0, false},
+        SwitchCase{"/w:0", true, -1, true, 0, false}, SwitchCase{"/w:7", true, -1, true, 7, false},
+        SwitchCase{"/w:8", false, -1, false, 0, false}, SwitchCase{"/w:3 /AP", true, -1, true, 3, true},
+        SwitchCase{"/W:3   /ap  ", true, -1, true, 3, true}, SwitchCase{"/w:3/ap", true, -1, true, 3, true},
+        SwitchCase{"/w:3 /apx", false, -1, false, 0, false}, SwitchCase{"/ap /w:3", false, -1, false, 0, false},
+        SwitchCase{"/w:3 x /ap", false, -1, false, 0, false}, SwitchCase{"/w:", false, -1, false, 0, false},
+        SwitchCase{"/t:1 /ap", false, -1, false, 0, false}, SwitchCase{"/w:9 /ap", false, -1, false, 0, false},
+        SwitchCase{"/k /ap", false, -1, false, 0, false}, SwitchCase{"\xEF\xBC\x8Fk", false, -1, false, 0, false}));
 
 TEST(StartupRulesTest, JoinArguments_JoinsWithOneBlankAndTrims) {
   EXPECT_EQ(JoinArguments({}), u"");

@@ -146,7 +146,8 @@ TEST(RunvoyStoredCommandTest, WorkingDirectory_IsTheProgramsFolder) {
       {u"C:/Windows/notepad.exe", u""},
       {u"", u""},
   };
-  for (const Case& c : cases) EXPECT_EQ(WorkingDirectory(c.program), std::u16string_view(c.directory)) << ToUtf8(c.program);
+  for (const Case& c : cases)
+    EXPECT_EQ(WorkingDirectory(c.program), std::u16string_view(c.directory)) << ToUtf8(c.program);
 }
 
 // An in-memory store and system that records what the launcher asks for.

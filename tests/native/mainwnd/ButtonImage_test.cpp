@@ -27,15 +27,17 @@ TEST_P(PictureOfCodeTest, BaseFollowsTheLaunchCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, PictureOfCodeTest,
-    testing::Values(CodeCase{u"S", 2, kPictureInSequence, false}, CodeCase{u"s", 2, kPictureInSequence, false}, CodeCase{u"P", 3, kPictureAtOnce, false},
-                    CodeCase{u"p", 3, kPictureAtOnce, false}, CodeCase{u"M", 1, kPictureOneProgram, false}, CodeCase{u"m", 1, kPictureOneProgram, false},
+    testing::Values(CodeCase{u"S", 2, kPictureInSequence, false}, CodeCase{u"s", 2, kPictureInSequence, false},
+                    CodeCase{u"P", 3, kPictureAtOnce, false}, CodeCase{u"p", 3, kPictureAtOnce, false},
+                    CodeCase{u"M", 1, kPictureOneProgram, false}, CodeCase{u"m", 1, kPictureOneProgram, false},
                     CodeCase{u"K", 1, kPictureOneProgram, false}, CodeCase{u"k", 1, kPictureOneProgram, false},
                     // Any other code shows the no-program picture and becomes "M".
-                    CodeCase{u"X", 1, kPictureNoProgram, true}, CodeCase{u"", 1, kPictureNoProgram, true}, CodeCase{u"MS", 2, kPictureNoProgram, true},
-                    CodeCase{u" M", 1, kPictureNoProgram, true}, CodeCase{u"\uFF2D", 1, kPictureNoProgram, true}, CodeCase{u"0", 1, kPictureNoProgram, true},
+                    CodeCase{u"X", 1, kPictureNoProgram, true}, CodeCase{u"", 1, kPictureNoProgram, true},
+                    CodeCase{u"MS", 2, kPictureNoProgram, true}, CodeCase{u" M", 1, kPictureNoProgram, true},
+                    CodeCase{u"\uFF2D", 1, kPictureNoProgram, true}, CodeCase{u"0", 1, kPictureNoProgram, true},
                     // No programs: the no-program picture whatever the code says.
-                    CodeCase{u"S", 0, kPictureNoProgram, false}, CodeCase{u"M", 0, kPictureNoProgram, false}, CodeCase{u"M", -4, kPictureNoProgram, false},
-                    CodeCase{u"Q", 0, kPictureNoProgram, true}));
+                    CodeCase{u"S", 0, kPictureNoProgram, false}, CodeCase{u"M", 0, kPictureNoProgram, false},
+                    CodeCase{u"M", -4, kPictureNoProgram, false}, CodeCase{u"Q", 0, kPictureNoProgram, true}));
 
 struct SetCase {
   int32_t imageMode;
@@ -60,24 +62,39 @@ INSTANTIATE_TEST_SUITE_P(
     Sets, PictureSetTest,
     testing::Values(
         // Image mode 0: the first set; the dialog-open state adds 1.
-        SetCase{0, 0, 0, 0, u"M", kPictureOneProgram}, SetCase{0, 0, 4, 1, u"S", kPictureInSequence + kPictureDialogOpen}, SetCase{0, 0, 7, 1, u"P", kPictureAtOnce + kPictureDialogOpen},
+        SetCase{0, 0, 0, 0, u"M", kPictureOneProgram},
+        SetCase{0, 0, 4, 1, u"S", kPictureInSequence + kPictureDialogOpen},
+        SetCase{0, 0, 7, 1, u"P", kPictureAtOnce + kPictureDialogOpen},
         // Image mode 2: the alternate set for every button.
-        SetCase{2, 0, 0, 0, u"M", kPictureOneProgram + kAlternateSet}, SetCase{2, 0, 5, 1, u"P", kPictureAtOnce + kAlternateSet + kPictureDialogOpen}, SetCase{2, 1, 7, 0, u"S", kPictureInSequence + kAlternateSet},
+        SetCase{2, 0, 0, 0, u"M", kPictureOneProgram + kAlternateSet},
+        SetCase{2, 0, 5, 1, u"P", kPictureAtOnce + kAlternateSet + kPictureDialogOpen},
+        SetCase{2, 1, 7, 0, u"S", kPictureInSequence + kAlternateSet},
         SetCase{2, 1, 6, 1, u"X", kPictureNoProgram + kAlternateSet + kPictureDialogOpen},
         // QSTART 1: notebook records 5 and 6 take the alternate set, record 7 and the desktop do not.
-        SetCase{0, 1, 5, 0, u"M", kPictureOneProgram + kAlternateSet}, SetCase{0, 1, 6, 1, u"S", kPictureInSequence + kAlternateSet + kPictureDialogOpen}, SetCase{0, 1, 7, 0, u"M", kPictureOneProgram},
-        SetCase{0, 1, 4, 0, u"M", kPictureOneProgram}, SetCase{0, 2, 5, 0, u"M", kPictureOneProgram},
+        SetCase{0, 1, 5, 0, u"M", kPictureOneProgram + kAlternateSet},
+        SetCase{0, 1, 6, 1, u"S", kPictureInSequence + kAlternateSet + kPictureDialogOpen},
+        SetCase{0, 1, 7, 0, u"M", kPictureOneProgram}, SetCase{0, 1, 4, 0, u"M", kPictureOneProgram},
+        SetCase{0, 2, 5, 0, u"M", kPictureOneProgram},
         // Image mode 1: the captioned set, with hover pictures.
-        SetCase{1, 0, 0, 0, u"M", kPictureOneProgram + kCaptionedSet}, SetCase{1, 0, 1, 1, u"M", kPictureOneProgram + kCaptionedSet + kPictureDialogOpen}, SetCase{1, 0, 2, 8, u"M", kPictureOneProgram + kCaptionedSet + kPictureHovered},
-        SetCase{1, 0, 3, 8, u"S", kPictureInSequence + kCaptionedSet + kPictureHovered}, SetCase{1, 0, 5, 8, u"P", kPictureAtOnce + kCaptionedSet + kPictureHovered}, SetCase{1, 0, 7, 8, u"", kPictureNoProgram + kCaptionedSet + kPictureHovered},
-        SetCase{1, 0, 6, 1, u"P", kPictureAtOnce + kCaptionedSet + kPictureDialogOpen}, SetCase{1, 0, 0, 0, u"X", kPictureNoProgram + kCaptionedSet},
+        SetCase{1, 0, 0, 0, u"M", kPictureOneProgram + kCaptionedSet},
+        SetCase{1, 0, 1, 1, u"M", kPictureOneProgram + kCaptionedSet + kPictureDialogOpen},
+        SetCase{1, 0, 2, 8, u"M", kPictureOneProgram + kCaptionedSet + kPictureHovered},
+        SetCase{1, 0, 3, 8, u"S", kPictureInSequence + kCaptionedSet + kPictureHovered},
+        SetCase{1, 0, 5, 8, u"P", kPictureAtOnce + kCaptionedSet + kPictureHovered},
+        SetCase{1, 0, 7, 8, u"", kPictureNoProgram + kCaptionedSet + kPictureHovered},
+        SetCase{1, 0, 6, 1, u"P", kPictureAtOnce + kCaptionedSet + kPictureDialogOpen},
+        SetCase{1, 0, 0, 0, u"X", kPictureNoProgram + kCaptionedSet},
         // QSTART 1 outranks image mode 1 for records 5 and 6.
-        SetCase{1, 1, 5, 0, u"M", kPictureOneProgram + kAlternateSet}, SetCase{1, 1, 7, 0, u"M", kPictureOneProgram + kCaptionedSet},
+        SetCase{1, 1, 5, 0, u"M", kPictureOneProgram + kAlternateSet},
+        SetCase{1, 1, 7, 0, u"M", kPictureOneProgram + kCaptionedSet},
         // Hover has pictures only in the captioned set; elsewhere, as any unknown state, it shows normal.
-        SetCase{0, 0, 0, 8, u"M", kPictureOneProgram}, SetCase{2, 0, 0, 8, u"S", kPictureInSequence + kAlternateSet}, SetCase{0, 1, 5, 8, u"P", kPictureAtOnce + kAlternateSet},
-        SetCase{1, 1, 6, 8, u"M", kPictureOneProgram + kAlternateSet}, SetCase{1, 0, 0, 2, u"M", kPictureOneProgram + kCaptionedSet}, SetCase{0, 0, 0, -1, u"S", kPictureInSequence},
+        SetCase{0, 0, 0, 8, u"M", kPictureOneProgram}, SetCase{2, 0, 0, 8, u"S", kPictureInSequence + kAlternateSet},
+        SetCase{0, 1, 5, 8, u"P", kPictureAtOnce + kAlternateSet},
+        SetCase{1, 1, 6, 8, u"M", kPictureOneProgram + kAlternateSet},
+        SetCase{1, 0, 0, 2, u"M", kPictureOneProgram + kCaptionedSet}, SetCase{0, 0, 0, -1, u"S", kPictureInSequence},
         // An image mode outside 0 to 2 is the first set.
-        SetCase{3, 0, 0, 0, u"M", kPictureOneProgram}, SetCase{-1, 0, 0, 1, u"M", kPictureOneProgram + kPictureDialogOpen}));
+        SetCase{3, 0, 0, 0, u"M", kPictureOneProgram},
+        SetCase{-1, 0, 0, 1, u"M", kPictureOneProgram + kPictureDialogOpen}));
 
 TEST(ButtonPictureTest, EveryChoiceIsACarriedPictureAndEveryPictureIsReached) {
   const std::set<int> carried(kButtonPictureIds.begin(), kButtonPictureIds.end());
@@ -89,8 +106,12 @@ TEST(ButtonPictureTest, EveryChoiceIsACarriedPictureAndEveryPictureIsReached) {
         for (int32_t mode : {-1, 0, 1, 2, 3})
           for (int32_t qstart : {0, 1, 2})
             for (int record = -1; record <= 8; ++record) {
-              const int id = ChooseButtonPicture({.code = code, .count = count, .state = state, .imageMode = mode,
-                                                  .qstart = qstart, .record = record})
+              const int id = ChooseButtonPicture({.code = code,
+                                                  .count = count,
+                                                  .state = state,
+                                                  .imageMode = mode,
+                                                  .qstart = qstart,
+                                                  .record = record})
                                  .bitmapId;
               EXPECT_TRUE(carried.count(id) == 1) << id;
               reached.insert(id);

@@ -14,8 +14,8 @@ constexpr auto kAll = TabLayout::kAllTabs, kNoDt = TabLayout::kNoDesktopTab, kNo
 TEST(FocusRulesTest, TabLayout_MapsTabsToTheRemainingPagesInOrder) {
   struct Case {
     TabLayout::Kind kind;
-    PageIndex at0, at1, at2;   // the page at tab index 0, 1, 2
-    int dt, nt, osd;           // the tab index of each page
+    PageIndex at0, at1, at2;  // the page at tab index 0, 1, 2
+    int dt, nt, osd;          // the tab index of each page
   };
   for (const Case& c : {Case{kAll, kDesktopPage, kNotebookPage, kOnScreenPage, 0, 1, 2},
                         Case{kNoDt, kNotebookPage, kOnScreenPage, kNoPage, -1, 0, 1},
@@ -118,12 +118,12 @@ TEST(FocusRulesTest, ButtonPageFirstFocus_ChoosesThePageOnlyWhenStartedOnIt) {
     int selectTab;
   };
   const Case cases[] = {
-      {kDesktopPage, 1, u"/k", kAll, true, -1},     {kDesktopPage, 1, u"/T:0", kNoNt, true, -1},
-      {kDesktopPage, 1, u"/t:1", kNoNt, true, -1},  {kDesktopPage, 1, u"/t:1", kAll, false, -1},
-      {kDesktopPage, 2, u"/k", kAll, false, -1},    {kDesktopPage, 1, u"/t:2", kAll, false, -1},
-      {kNotebookPage, 1, u"/k", kNoDt, true, 0},    {kNotebookPage, 1, u"/t:0", kNoDt, true, 0},
-      {kNotebookPage, 1, u"/t:1", kAll, true, 1},   {kNotebookPage, 1, u"/t:1", kNoDt, true, 0},
-      {kNotebookPage, 1, u"/k", kAll, false, -1},   {kNotebookPage, 2, u"/t:1", kAll, false, 1},
+      {kDesktopPage, 1, u"/k", kAll, true, -1},      {kDesktopPage, 1, u"/T:0", kNoNt, true, -1},
+      {kDesktopPage, 1, u"/t:1", kNoNt, true, -1},   {kDesktopPage, 1, u"/t:1", kAll, false, -1},
+      {kDesktopPage, 2, u"/k", kAll, false, -1},     {kDesktopPage, 1, u"/t:2", kAll, false, -1},
+      {kNotebookPage, 1, u"/k", kNoDt, true, 0},     {kNotebookPage, 1, u"/t:0", kNoDt, true, 0},
+      {kNotebookPage, 1, u"/t:1", kAll, true, 1},    {kNotebookPage, 1, u"/t:1", kNoDt, true, 0},
+      {kNotebookPage, 1, u"/k", kAll, false, -1},    {kNotebookPage, 2, u"/t:1", kAll, false, 1},
       {kNotebookPage, 1, u"/t:1", kNoNt, false, -1},
   };
   for (const Case& c : cases) {
@@ -141,13 +141,12 @@ TEST(FocusRulesTest, OnScreenFirstFocus_ChoosesThePageOnlyWhenStartedOnIt) {
     bool onPage;
     int tab;
   };
-  for (const Case& c : {Case{1, u"/t:2", kAll, true, 2}, Case{1, u"/T:2", kNoDt, true, 1},
-                        Case{1, u"/t:2", kNoNt, true, 1}, Case{1, u"/t:2", kOsd, true, 0},
-                        Case{2, u"/t:2", kAll, false, -1}, Case{0, u"/t:2", kAll, false, -1},
-                        Case{1, u"/k", kAll, false, -1}, Case{1, u"/t:1", kNoNt, false, -1},
-                        Case{1, u"/k", kOsd, true, 0}, Case{1, u"/t:0", kOsd, true, 0}, Case{1, u"/t:1", kOsd, true, 0},
-                        Case{3, u"/k", kOsd, false, -1}, Case{1, u"/w:2", kAll, false, -1},
-                        Case{1, u"", kOsd, false, -1}}) {
+  for (const Case& c :
+       {Case{1, u"/t:2", kAll, true, 2}, Case{1, u"/T:2", kNoDt, true, 1}, Case{1, u"/t:2", kNoNt, true, 1},
+        Case{1, u"/t:2", kOsd, true, 0}, Case{2, u"/t:2", kAll, false, -1}, Case{0, u"/t:2", kAll, false, -1},
+        Case{1, u"/k", kAll, false, -1}, Case{1, u"/t:1", kNoNt, false, -1}, Case{1, u"/k", kOsd, true, 0},
+        Case{1, u"/t:0", kOsd, true, 0}, Case{1, u"/t:1", kOsd, true, 0}, Case{3, u"/k", kOsd, false, -1},
+        Case{1, u"/w:2", kAll, false, -1}, Case{1, u"", kOsd, false, -1}}) {
     const FirstFocus f = DecideOnScreenFirstFocus(c.activation, c.line, TabLayout(c.layout));
     EXPECT_EQ(f.onPage, c.onPage) << c.activation << " " << ToUtf8(c.line) << " " << c.layout;
     EXPECT_EQ(f.selectTab, c.tab) << c.activation << " " << ToUtf8(c.line) << " " << c.layout;

@@ -17,8 +17,9 @@ TEST(MainModelTest, MachineSettings_AdjustCountsAndImageMode) {
     std::optional<uint32_t> nt, dt, qstart, image;
     int32_t notebook, records, desktop, imageMode;
   };
-  for (const Case& c : {Case{{}, {}, {}, {}, 0, 7, 0, 0}, Case{1, 5, 0, 1, 1, 6, 5, 1}, Case{3, 6, 0, 2, 3, 8, 4, 2},
-                        Case{4, 9, 1, 1, 2, 7, 4, 0}, Case{0xFFFFFFFF, 2, 1, 2, -1, 7, 2, 2}, Case{2, 1, 2, 0, 2, 7, 1, 0}}) {
+  for (const Case& c :
+       {Case{{}, {}, {}, {}, 0, 7, 0, 0}, Case{1, 5, 0, 1, 1, 6, 5, 1}, Case{3, 6, 0, 2, 3, 8, 4, 2},
+        Case{4, 9, 1, 1, 2, 7, 4, 0}, Case{0xFFFFFFFF, 2, 1, 2, -1, 7, 2, 2}, Case{2, 1, 2, 0, 2, 7, 1, 0}}) {
     MemoryStore mem;
     SettingsStore store(mem);
     if (c.nt) PutMachine(mem, u"NTNumAPBtn", *c.nt);
@@ -52,18 +53,18 @@ TEST(MainModelTest, PlanTabs_FollowsTheKeyboardBits) {
   constexpr auto kAll = TabLayout::kAllTabs, kNoDt = TabLayout::kNoDesktopTab, kNoNt = TabLayout::kNoNotebookTab,
                  kOsd = TabLayout::kOnScreenOnly;
   const Case cases[] = {
-      {0x03, 0, 0, -1, {}, kAll, 0, false, false},   // desktop and notebook: all three tabs
-      {0x01, 0, 0, -1, {1}, kNoNt, 0, true, false},    // desktop only: notebook tab removed
-      {0x01, 1, 0, -1, {}, kAll, 0, true, false},    // ShowNTTab keeps it
-      {0x02, 0, 0, -1, {0}, kNoDt, 0, false, false},   // notebook only: desktop tab removed
+      {0x03, 0, 0, -1, {}, kAll, 0, false, false},      // desktop and notebook: all three tabs
+      {0x01, 0, 0, -1, {1}, kNoNt, 0, true, false},     // desktop only: notebook tab removed
+      {0x01, 1, 0, -1, {}, kAll, 0, true, false},       // ShowNTTab keeps it
+      {0x02, 0, 0, -1, {0}, kNoDt, 0, false, false},    // notebook only: desktop tab removed
       {0x02, 0, 1, -1, {0, 0}, kOsd, 0, false, false},  // and NR1t2: the on-screen tab alone
-      {0x03, 0, 1, -1, {1}, kNoNt, 0, false, false},   // NR1t2 with all tabs removes the notebook tab
-      {0x09, 0, 0, -1, {1}, kNoNt, 0, true, true},     // named keys
+      {0x03, 0, 1, -1, {1}, kNoNt, 0, false, false},    // NR1t2 with all tabs removes the notebook tab
+      {0x09, 0, 0, -1, {1}, kNoNt, 0, true, true},      // named keys
       {0x0A, 0, 0, -1, {}, kAll, 0, false, true},
-      {0x10, 0, 0, 2, {1}, kNoNt, 1, true, false},     // "/t:2" without a notebook tab: the on-screen tab at index 1
+      {0x10, 0, 0, 2, {1}, kNoNt, 1, true, false},  // "/t:2" without a notebook tab: the on-screen tab at index 1
       {0x03, 0, 0, 2, {}, kAll, 2, false, false},
       {0x03, 0, 0, 1, {}, kAll, 1, false, false},
-      {0x01, 0, 0, 1, {1}, kNoNt, 0, true, false},     // "/t:1" on a machine without that tab: first tab
+      {0x01, 0, 0, 1, {1}, kNoNt, 0, true, false},  // "/t:1" on a machine without that tab: first tab
       {0x02, 0, 1, 2, {0, 0}, kOsd, 0, false, false},
   };
   for (const Case& c : cases) {
@@ -128,10 +129,12 @@ class RecordingLink final : public HandlerLink {
     return hovl ? 1 : 0;
   }
   void Post(uintptr_t w, uint32_t msg, uintptr_t wp, intptr_t lp) override {
-    calls.push_back("post " + std::to_string(w) + " " + std::to_string(msg) + " " + std::to_string(wp) + " " + std::to_string(lp));
+    calls.push_back("post " + std::to_string(w) + " " + std::to_string(msg) + " " + std::to_string(wp) + " " +
+                    std::to_string(lp));
   }
   void Send(uintptr_t w, uint32_t msg, uintptr_t wp, intptr_t lp) override {
-    calls.push_back("send " + std::to_string(w) + " " + std::to_string(msg) + " " + std::to_string(wp) + " " + std::to_string(lp));
+    calls.push_back("send " + std::to_string(w) + " " + std::to_string(msg) + " " + std::to_string(wp) + " " +
+                    std::to_string(lp));
   }
 };
 

@@ -77,6 +77,8 @@ TEST_P(ReadOnScreenDefaultsTest, AppliesTheFactoryRules) {
   EXPECT_EQ(d.color, c.color) << c.what;
 }
 
+// The stored values on a line of their own, the expected ones together below them.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Values, ReadOnScreenDefaultsTest,
     testing::Values(
@@ -114,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {{u"OnScreen", {}, u"1"}, {u"Size", {}, u"5"}, {u"Color", {}, u"255"}},
                      0, u"UiFace", 3, 0},
         DefaultsCase{"an empty face is a face", Layout::Registry, {{u"FontFace", {}, u""}}, 0, u"", 3, 0}));
+// clang-format on
 
 TEST(OnScreenDataTest, ReadPreviewText_IsTheMachineValueOrEmpty) {
   for (Layout layout : {Layout::Registry, Layout::Ini}) {
@@ -199,8 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
         UserCase{"size 9", kBoth, nullptr, nullptr, u"9", nullptr, 1, u"Arial", 2, 0x123456},
         UserCase{"size -3", kBoth, nullptr, nullptr, u"-3", nullptr, 1, u"Arial", 2, 0x123456},
         UserCase{"colour -1", kBoth, nullptr, nullptr, nullptr, u"-1", 1, u"Arial", 2, 0x123456},
-        UserCase{"colour with the top bit", kBoth, nullptr, nullptr, nullptr, u"-2147483648", 1, u"Arial", 2,
-                 0x123456},
+        UserCase{"colour with the top bit", kBoth, nullptr, nullptr, nullptr, u"-2147483648", 1, u"Arial", 2, 0x123456},
         UserCase{"colour white", kBoth, nullptr, nullptr, nullptr, u"16777215", 1, u"Arial", 2, 0xFFFFFF},
         UserCase{"on/off not a number", kIniOnly, u"yes", nullptr, nullptr, nullptr, 1, u"Arial", 2, 0x123456},
         UserCase{"on/off empty", kIniOnly, u"", nullptr, nullptr, nullptr, 1, u"Arial", 2, 0x123456},
@@ -213,10 +215,9 @@ INSTANTIATE_TEST_SUITE_P(
         UserCase{"colour hexadecimal", kIniOnly, nullptr, nullptr, nullptr, u"0xFF", 1, u"Arial", 2, 0x123456},
         UserCase{"colour beyond 32 bits", kIniOnly, nullptr, nullptr, nullptr, u"99999999999", 1, u"Arial", 2,
                  0x123456},
-        UserCase{"colour beyond a signed number", kIniOnly, nullptr, nullptr, nullptr, u"2147483648", 1, u"Arial",
-                 2, 0x123456},
-        UserCase{"colour with leading zeros", kIniOnly, nullptr, nullptr, nullptr, u"000255", 1, u"Arial", 2,
-                 255}));
+        UserCase{"colour beyond a signed number", kIniOnly, nullptr, nullptr, nullptr, u"2147483648", 1, u"Arial", 2,
+                 0x123456},
+        UserCase{"colour with leading zeros", kIniOnly, nullptr, nullptr, nullptr, u"000255", 1, u"Arial", 2, 255}));
 
 TEST(OnScreenDataTest, ReadOnScreen_TakesAListedFaceWhenTheFactoryFaceIsNotInstalled) {
   struct Case {
@@ -225,9 +226,9 @@ TEST(OnScreenDataTest, ReadOnScreen_TakesAListedFaceWhenTheFactoryFaceIsNotInsta
     std::vector<std::u16string> fonts;
     const char16_t* face;
   };
-  for (const Case& c : {Case{u"Tahoma", u"Gone", kFonts, u"Tahoma"}, Case{nullptr, u"Gone", kFonts, u"Arial"},
-                        Case{u"Lost", u"Gone", {u"IPAGothic", u"Arial"}, u"IPAGothic"},
-                        Case{u"Lost", u"Gone", {}, u"Gone"}}) {
+  for (const Case& c :
+       {Case{u"Tahoma", u"Gone", kFonts, u"Tahoma"}, Case{nullptr, u"Gone", kFonts, u"Arial"},
+        Case{u"Lost", u"Gone", {u"IPAGothic", u"Arial"}, u"IPAGothic"}, Case{u"Lost", u"Gone", {}, u"Gone"}}) {
     for (Layout layout : {Layout::Registry, Layout::Ini}) {
       Fixture f(layout);
       if (c.stored) {
@@ -355,12 +356,11 @@ TEST(OnScreenDataTest, IsListedFont_KeepsUprightTrueTypeFontsOfAnsiOrShiftJis) {
     uint8_t charset;
     bool listed;
   };
-  for (const Case& c : {Case{true, false, 400, 0, true}, Case{true, false, 400, 128, true},
-                        Case{true, false, 100, 0, true}, Case{true, false, 0, 128, true},
-                        Case{false, false, 400, 0, false}, Case{true, true, 400, 0, false},
-                        Case{true, false, 401, 0, false}, Case{true, false, 700, 128, false},
-                        Case{true, false, 400, 1, false}, Case{true, false, 400, 2, false},
-                        Case{true, false, 400, 134, false}, Case{true, false, 400, 204, false}}) {
+  for (const Case& c :
+       {Case{true, false, 400, 0, true}, Case{true, false, 400, 128, true}, Case{true, false, 100, 0, true},
+        Case{true, false, 0, 128, true}, Case{false, false, 400, 0, false}, Case{true, true, 400, 0, false},
+        Case{true, false, 401, 0, false}, Case{true, false, 700, 128, false}, Case{true, false, 400, 1, false},
+        Case{true, false, 400, 2, false}, Case{true, false, 400, 134, false}, Case{true, false, 400, 204, false}}) {
     const FontFamilyInfo font{u"Face", c.trueType, c.italic, c.weight, c.charset};
     EXPECT_EQ(IsListedFont(font), c.listed)
         << c.trueType << " " << c.italic << " " << c.weight << " " << static_cast<int>(c.charset);
@@ -381,12 +381,10 @@ TEST(OnScreenDataTest, IsListedFont_LeavesOutVerticalAndNamelessFaces) {
 TEST(OnScreenDataTest, AddToFontList_KeepsTheOrderTrimsAndListsEachFaceOnce) {
   std::vector<std::u16string> list;
   const FontFamilyInfo fonts[] = {
-      {u"Tahoma", true, false, 400, 0},       {u" Arial  ", true, false, 400, 0},
-      {u"Tahoma", true, false, 400, 128},     {u"ARIAL", true, false, 400, 0},
-      {u"Courier", false, false, 400, 0},     {u"   ", true, false, 400, 0},
-      {u"Symbol", true, false, 400, 2},       {u"IPAGothic", true, false, 400, 128},
-      {u"Bold Face", true, false, 700, 0},    {u"Slanted", true, true, 400, 0},
-      {u"@IPAGothic", true, false, 400, 128},
+      {u"Tahoma", true, false, 400, 0}, {u" Arial  ", true, false, 400, 0},     {u"Tahoma", true, false, 400, 128},
+      {u"ARIAL", true, false, 400, 0},  {u"Courier", false, false, 400, 0},     {u"   ", true, false, 400, 0},
+      {u"Symbol", true, false, 400, 2}, {u"IPAGothic", true, false, 400, 128},  {u"Bold Face", true, false, 700, 0},
+      {u"Slanted", true, true, 400, 0}, {u"@IPAGothic", true, false, 400, 128},
   };
   for (const FontFamilyInfo& f : fonts) AddToFontList(list, f);
   EXPECT_EQ(list, (std::vector<std::u16string>{u"Tahoma", u"Arial", u"IPAGothic"}));
@@ -398,8 +396,8 @@ TEST(OnScreenDataTest, FindFont_MatchesTheWholeFaceIgnoringCase) {
     const char16_t* face;
     int index;
   };
-  for (const Case& c : {Case{u"Arial", 0}, Case{u"arial black", 1}, Case{u"ipagothic", 2},
-                        Case{u"ＭＳ ゴシック", 3}, Case{u"Arial Bl", -1}, Case{u"", -1}, Case{u"Arial ", -1}}) {
+  for (const Case& c : {Case{u"Arial", 0}, Case{u"arial black", 1}, Case{u"ipagothic", 2}, Case{u"ＭＳ ゴシック", 3},
+                        Case{u"Arial Bl", -1}, Case{u"", -1}, Case{u"Arial ", -1}}) {
     EXPECT_EQ(FindFont(list, c.face), c.index) << ToUtf8(c.face);
   }
   EXPECT_EQ(FindFont({}, u"Arial"), -1);

@@ -52,8 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"11 full-width characters are 22 bytes", Repeat(u"\u3042", 11), NameError::TooLong},
                     NameCase{"20 half-width katakana are 20 bytes", Repeat(u"\uFF71", 20), NameError::None},
                     NameCase{"9 kanji and 2 letters are 20 bytes", Repeat(u"\u6F22", 9) + u"ab", NameError::None},
-                    NameCase{"9 kanji and 3 letters are 21 bytes", Repeat(u"\u6F22", 9) + u"abc",
-                             NameError::TooLong},
+                    NameCase{"9 kanji and 3 letters are 21 bytes", Repeat(u"\u6F22", 9) + u"abc", NameError::TooLong},
                     NameCase{"a used name is reported as used before its length", Repeat(u"x", 21),
                              NameError::AlreadyUsed}),
     [](const testing::TestParamInfo<NameCase>& info) { return "Case" + std::to_string(info.index); });
@@ -125,7 +124,7 @@ TEST(InputBoxModel, ParameterModeAcceptsAnyTextAndCutsTheStartText) {
   const Case cases[] = {{u"-file readme.txt", 5, u"-file"},
                         {u"abc", 5, u"abc"},
                         {u"abcde", 5, u"abcde"},
-                        {u"abcdef", 0, u"abcdef"},  // no limit given
+                        {u"abcdef", 0, u"abcdef"},      // no limit given
                         {u"ab\U0001F600c", 3, u"ab"}};  // a surrogate pair is never split
   for (const Case& c : cases) {
     InputBoxRequest r;

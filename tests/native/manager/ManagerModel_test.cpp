@@ -77,9 +77,9 @@ TEST_F(ManagerModelTest, DamagedNumbersOpenOnTheFirstSet) {
     const char16_t* currUser;
     int count, current;
   };
-  const Case cases[] = {{u"3", u"5", 3, 1},  {u"3", u"0", 3, 1},  {u"3", u"-2", 3, 1}, {u"0", u"1", 1, 1},
-                        {u"11", u"4", 10, 4}, {u"-1", u"1", 1, 1}, {u"10", u"10", 10, 10},
-                        {u"2147483647", u"12", 10, 1}};
+  const Case cases[] = {{u"3", u"5", 3, 1},     {u"3", u"0", 3, 1},           {u"3", u"-2", 3, 1},
+                        {u"0", u"1", 1, 1},     {u"11", u"4", 10, 4},         {u"-1", u"1", 1, 1},
+                        {u"10", u"10", 10, 10}, {u"2147483647", u"12", 10, 1}};
   for (const Case& c : cases) {
     ASSERT_TRUE(store.WriteProfileText(u"VARDENZEB", u"NumUser", c.numUser));
     ASSERT_TRUE(store.WriteProfileText(u"VARDENZEB", u"CurrUser", c.currUser));

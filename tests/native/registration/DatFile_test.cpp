@@ -38,7 +38,8 @@ TEST(DatFileTest, ParseDatFile_TakesThreeQuotedFieldsPerRecord) {
       {"one record", u"\"a\",\"b\",\"c\"", {{u"a", u"b", u"c"}}},
       {"commas and a line break", u"\"a\", \"b\",\r\n\"c\"\r\n", {{u"a", u"b", u"c"}}},
       {"a fourth field alone", u"\"a\",\"b\",\"c\",\"d\"", {{u"a", u"b", u"c"}}},
-      {"text between records", u"list: \"a\"\"b\"\"c\" ok\r\n# two\r\n\"d\",\"e\",\"f\"",
+      {"text between records",
+       u"list: \"a\"\"b\"\"c\" ok\r\n# two\r\n\"d\",\"e\",\"f\"",
        {{u"a", u"b", u"c"}, {u"d", u"e", u"f"}}},
       {"mark outside a field", u"\uFEFF\"a\",\"b\",\"c\"", {{u"a", u"b", u"c"}}},
       {"mark inside a field", u"\"\uFEFFa\",\"b\",\"c\"", {{u"\uFEFFa", u"b", u"c"}}},
@@ -50,7 +51,9 @@ TEST(DatFileTest, ParseDatFile_TakesThreeQuotedFieldsPerRecord) {
       {"nothing", u"", {}},
       {"text ends at a zero", u"\"a\",\"b\",\"c\"" + nul + u"\"d\",\"e\",\"f\"", {{u"a", u"b", u"c"}}},
       {"zero inside a field", u"\"a" + nul + u"\",\"b\",\"c\"", {}},
-      {"Japanese", u"\"入力の設定\",\"入力\",\"ms-settings:typing\"", {{u"入力の設定", u"入力", u"ms-settings:typing"}}},
+      {"Japanese",
+       u"\"入力の設定\",\"入力\",\"ms-settings:typing\"",
+       {{u"入力の設定", u"入力", u"ms-settings:typing"}}},
   };
   for (const Case& c : cases) EXPECT_EQ(ParseDatFile(Utf16Bytes(c.text)), c.expected) << c.what;
 }

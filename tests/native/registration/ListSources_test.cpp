@@ -46,9 +46,13 @@ TEST(ListSourcesTest, DriveAndDirectory_KeepsTheFolderPartWithItsSeparator) {
     std::u16string folder;
   };
   const Case cases[] = {
-      {u"C:\\Program Files\\IME\\imechg.exe", u"C:\\Program Files\\IME\\"}, {u"C:\\imechg.exe", u"C:\\"},
-      {u"C:/tools/imechg.exe", u"C:/tools/"}, {u"\\\\server\\share\\imechg.exe", u"\\\\server\\share\\"},
-      {u"C:imechg.exe", u"C:"}, {u"ms-settings:regionlanguage-jpnime", u""}, {u"", u""},
+      {u"C:\\Program Files\\IME\\imechg.exe", u"C:\\Program Files\\IME\\"},
+      {u"C:\\imechg.exe", u"C:\\"},
+      {u"C:/tools/imechg.exe", u"C:/tools/"},
+      {u"\\\\server\\share\\imechg.exe", u"\\\\server\\share\\"},
+      {u"C:imechg.exe", u"C:"},
+      {u"ms-settings:regionlanguage-jpnime", u""},
+      {u"", u""},
   };
   for (const Case& c : cases) EXPECT_EQ(DriveAndDirectory(c.path), c.folder) << ToUtf8(c.path);
 }

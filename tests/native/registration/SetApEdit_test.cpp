@@ -20,8 +20,11 @@ TEST_F(SetApModelTest, AddProgram_TreeItemTakesThePathAndNamesTheButton) {
   const std::vector<Case> cases = {
       {File(u"C:\\Apps\\paint.v2.exe", u"paint.v2.exe"), u"paint.v2", u"C:\\Apps\\paint.v2.exe", u"", u""},
       {File(u"C:\\Games", u"Games"), u"Games", u"C:\\Games", u"", u""},
-      {{TreeKind::Favorites, u"C:\\Fav\\News.url", u"News", true}, u"News", u"iexplore.exe|https://news.example/",
-       u"https://news.example/", u"News"},
+      {{TreeKind::Favorites, u"C:\\Fav\\News.url", u"News", true},
+       u"News",
+       u"iexplore.exe|https://news.example/",
+       u"https://news.example/",
+       u"News"},
       // An Internet shortcut outside the Favorites tree is an ordinary file.
       {File(u"C:\\Fav\\News.url", u"News.url"), u"News", u"C:\\Fav\\News.url", u"", u""},
   };
@@ -99,7 +102,7 @@ TEST_F(SetApModelTest, AddProgram_WithoutAnIdentifiableEntryChangesNothing) {
   const APPKEY_DATA r = MakeRecord(u"S", {u"C:\\Apps\\edit.exe"});
   SetApModel& m = Open(r);
   const SetApView before = m.View();
-  m.AddProgram(0, u"x", SourceKind::TreeEntry);     // no tree item remembered
+  m.AddProgram(0, u"x", SourceKind::TreeEntry);    // no tree item remembered
   m.AddProgram(0, u"x", SourceKind::ShortcutKey);  // no key picked
   m.AddProgram(0, u"x", SourceKind::MediaCenter);  // an empty list
   m.AddProgram(7, u"x", SourceKind::Ime);
@@ -119,8 +122,11 @@ TEST_F(SetApModelTest, DeleteSlot_ShiftsTheRestUpAndRecountsByMethod) {
     int32_t count;
     std::u16string name;
   };
-  const Case cases[] = {{u"S", 0, 2, u"calc"}, {u"P", 0, 2, u"calc"}, {u"S", 2, 2, u"Old name"},
-                        {u"M", 0, 1, u"calc"}, {u"m", 1, 1, u"Old name"}};
+  const Case cases[] = {{u"S", 0, 2, u"calc"},
+                        {u"P", 0, 2, u"calc"},
+                        {u"S", 2, 2, u"Old name"},
+                        {u"M", 0, 1, u"calc"},
+                        {u"m", 1, 1, u"Old name"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(ToUtf8(c.code) + " slot " + std::to_string(c.slot));
     SetApModel& m = Open(MakeRecord(c.code, {u"C:\\Apps\\edit.exe", u"C:\\Apps\\calc.exe", u"C:\\Apps\\mail.exe"}),
@@ -143,7 +149,8 @@ TEST_F(SetApModelTest, DeleteSlot_ShiftsTheRestUpAndRecountsByMethod) {
 
 TEST_F(SetApModelTest, Parameters_TheRoomTheCommandLeaves) {
   const auto path = [](size_t length) { return u"C:\\" + std::u16string(length - 7, u'a') + u".exe"; };
-  const std::vector<std::pair<APPKEY_DATA, int>> cases = {  // the room, or -1 for a grayed item
+  const std::vector<std::pair<APPKEY_DATA, int>> cases = {
+      // the room, or -1 for a grayed item
       {MakeRecord(u"S", {path(250)}), 8},
       {MakeRecord(u"S", {path(257)}), 1},
       {MakeRecord(u"S", {path(258)}), -1},

@@ -41,9 +41,9 @@ inline APPKEY_DATA MakeRecord(const char16_t* code, const std::vector<std::u16st
 class SetApModelTest : public testing::Test {
  protected:
   SetApModelTest() {
-    for (const char16_t* f : {u"C:\\Apps\\edit.exe", u"C:\\Apps\\paint.v2.exe", u"C:\\Apps\\calc.exe",
-                              u"C:\\Apps\\mail.exe", u"C:\\Apps\\web.exe", u"C:\\Fav\\News.url",
-                              u"C:\\IME\\imechg.exe"})
+    for (const char16_t* f :
+         {u"C:\\Apps\\edit.exe", u"C:\\Apps\\paint.v2.exe", u"C:\\Apps\\calc.exe", u"C:\\Apps\\mail.exe",
+          u"C:\\Apps\\web.exe", u"C:\\Fav\\News.url", u"C:\\IME\\imechg.exe"})
       env.files.insert(f);
     env.urls[u"C:\\Fav\\News.url"] = u"https://news.example/";
     setup.sources.mediaCenter = {{u"Photos", u"Photo button", u"ms-photos:"},

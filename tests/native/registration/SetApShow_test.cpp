@@ -14,10 +14,10 @@ using test::SetApModelTest;
 using test::Texts;
 
 TEST(SetApMethodTest, MethodFromCode_ReadsUpperAndLowerCaseAlike) {
-  const std::pair<const char16_t*, int> cases[] = {
-      {u"M", kSingle},      {u"m", kSingle},      {u"K", kSingle},        {u"k", kSingle},
-      {u"S", kSequential},  {u"s", kSequential},  {u"P", kSimultaneous},  {u"p", kSimultaneous},
-      {u"", kSingle},       {u"X", kSingle},      {u"SS", kSingle},       {u" S", kSingle}};
+  const std::pair<const char16_t*, int> cases[] = {{u"M", kSingle},       {u"m", kSingle},       {u"K", kSingle},
+                                                   {u"k", kSingle},       {u"S", kSequential},   {u"s", kSequential},
+                                                   {u"P", kSimultaneous}, {u"p", kSimultaneous}, {u"", kSingle},
+                                                   {u"X", kSingle},       {u"SS", kSingle},      {u" S", kSingle}};
   for (const auto& [code, method] : cases) EXPECT_EQ(MethodFromCode(code), method) << ToUtf8(code);
 }
 
@@ -30,13 +30,18 @@ TEST_F(SetApModelTest, ShowRecord_ChecksTheMethodOfTheCodeAndEnablesItsSlots) {
     bool methodEnabled;
   };
   const Case cases[] = {
-      {u"M", false, kSingle, kFirstOnly, true},       {u"m", false, kSingle, kFirstOnly, true},
-      {u"S", false, kSequential, kAllSlots, true},    {u"s", false, kSequential, kAllSlots, true},
-      {u"P", false, kSimultaneous, kAllSlots, true},  {u"p", false, kSimultaneous, kAllSlots, true},
-      {u"X", false, kSingle, kFirstOnly, true},       {u"K", false, kSingle, kFirstOnly, false},
+      {u"M", false, kSingle, kFirstOnly, true},
+      {u"m", false, kSingle, kFirstOnly, true},
+      {u"S", false, kSequential, kAllSlots, true},
+      {u"s", false, kSequential, kAllSlots, true},
+      {u"P", false, kSimultaneous, kAllSlots, true},
+      {u"p", false, kSimultaneous, kAllSlots, true},
+      {u"X", false, kSingle, kFirstOnly, true},
+      {u"K", false, kSingle, kFirstOnly, false},
       {u"k", false, kSingle, kFirstOnly, false},
       // Sequential not offered: neither visible radio would state the record, so none is checked.
-      {u"S", true, kNoMethod, kAllSlots, true},       {u"P", true, kSimultaneous, kAllSlots, true},
+      {u"S", true, kNoMethod, kAllSlots, true},
+      {u"P", true, kSimultaneous, kAllSlots, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(ToUtf8(c.code) + (c.delSerial ? " DelSerial" : ""));
@@ -51,9 +56,9 @@ TEST_F(SetApModelTest, ShowRecord_ChecksTheMethodOfTheCodeAndEnablesItsSlots) {
 }
 
 TEST_F(SetApModelTest, ShowRecord_NamesEachSlotAfterItsTitleOrProgram) {
-  const APPKEY_DATA r = MakeRecord(u"S", {u"C:\\Apps\\paint.v2.exe", u"C:\\Games", u"C:\\gone\\old.exe",
-                                          u"iexplore.exe|https://x.example/"},
-                                   {u"", u"", u"", u"Example site"});
+  const APPKEY_DATA r = MakeRecord(
+      u"S", {u"C:\\Apps\\paint.v2.exe", u"C:\\Games", u"C:\\gone\\old.exe", u"iexplore.exe|https://x.example/"},
+      {u"", u"", u"", u"Example site"});
   EXPECT_EQ(Open(r).View().slotText, (Texts{u"paint.v2", u"Games", u"old.exe", u"Example site", u""}));
 }
 

@@ -21,8 +21,13 @@ TEST_F(SetApModelTest, TreeSendMenu_OffersTheOccupiedSlotsAndTheNextFreeOne) {
     int programs;
     std::vector<int> offered;
   };
-  const Case cases[] = {{u"M", 0, {1}}, {u"M", 1, {1}},    {u"k", 1, {1}},          {u"S", 0, {1}},
-                        {u"S", 1, {1, 2}}, {u"s", 2, {1, 2, 3}}, {u"P", 5, {1, 2, 3, 4, 5}}};
+  const Case cases[] = {{u"M", 0, {1}},
+                        {u"M", 1, {1}},
+                        {u"k", 1, {1}},
+                        {u"S", 0, {1}},
+                        {u"S", 1, {1, 2}},
+                        {u"s", 2, {1, 2, 3}},
+                        {u"P", 5, {1, 2, 3, 4, 5}}};
   for (const Case& c : cases) {
     SetApModel& m = Open(MakeRecord(c.code, First(c.programs)));
     EXPECT_TRUE(m.TreeSendMenu().empty()) << "nothing remembered yet";
@@ -118,9 +123,9 @@ TEST_F(SetApModelTest, Drop_OfAListLineRegistersItAsTheSingleEntry) {
 }
 
 TEST_F(SetApModelTest, SlotMove_SwapsTwoFilledSlotsUnlessTheSequentialMethodIsHidden) {
-  SetApModel& m = Open(MakeRecord(u"P", {u"C:\\Apps\\edit.exe", u"C:\\Apps\\calc.exe", u"C:\\Apps\\mail.exe"},
-                                  {u"", u"Calculator"}),
-                       {false, true, false});
+  SetApModel& m = Open(
+      MakeRecord(u"P", {u"C:\\Apps\\edit.exe", u"C:\\Apps\\calc.exe", u"C:\\Apps\\mail.exe"}, {u"", u"Calculator"}),
+      {false, true, false});
   ASSERT_TRUE(m.BeginSlotDrag(1));
   EXPECT_TRUE(m.CanDropOnSlot(0, false)) << "a slot move carries no text";
   m.DropOnSlot(0, u"");

@@ -117,9 +117,9 @@ TEST_F(SourceTreeTest, StartMenu_MergesBothFoldersInFourSortedGroups) {
   ASSERT_TRUE(tree.ExpandStartMenuFolder(root.path, MakeStartMenuFolders(user, common), u"ann", r.Add()));
   // Shared is in both: one node, the user's. Names equal only without regard to case stay apart.
   const std::vector<std::u16string> expected = {
-      u"Games|" + common + u"\\Games|+",      u"shared-too|" + common + u"\\shared-too|+",
-      u"Apps|" + user + u"\\Apps|+",          u"Shared|" + user + u"\\Shared|+",
-      u"zeta|" + user + u"\\zeta|+",          u"a.lnk|" + common + u"\\a.lnk|-",
+      u"Games|" + common + u"\\Games|+",       u"shared-too|" + common + u"\\shared-too|+",
+      u"Apps|" + user + u"\\Apps|+",           u"Shared|" + user + u"\\Shared|+",
+      u"zeta|" + user + u"\\zeta|+",           u"a.lnk|" + common + u"\\a.lnk|-",
       u"same.LNK|" + common + u"\\same.LNK|-", u"b.lnk|" + user + u"\\b.lnk|-",
       u"Same.lnk|" + user + u"\\Same.lnk|-",
   };
@@ -184,7 +184,10 @@ TEST_F(SourceTreeTest, AllFiles_LeavesTheChangerOutWhileSeveralProgramsAreGather
       {u"C:\\IME\\imechg.exe", true, u"c:\\IME", false, {}},
       {u"C:\\IME\\imechg.exe", false, u"c:\\IME", true, {u"IMECHG.EXE|c:\\IME\\IMECHG.EXE|-"}},
       {u"C:\\Tools\\IMECHG.exe", true, u"c:\\Tools", true, {u"other.exe|c:\\Tools\\other.exe|-"}},
-      {u"C:\\Tools\\IMECHG.exe", false, u"c:\\Tools", true,
+      {u"C:\\Tools\\IMECHG.exe",
+       false,
+       u"c:\\Tools",
+       true,
        {u"imechg.exe|c:\\Tools\\imechg.exe|-", u"other.exe|c:\\Tools\\other.exe|-"}},
       // A changer that does not exist leaves its folder as it is.
       {u"C:\\IME\\gone.exe", true, u"c:\\IME", true, {u"IMECHG.EXE|c:\\IME\\IMECHG.EXE|-"}},

@@ -277,7 +277,8 @@ const Quoted kEnglish[] = {
      "\n\nClick a program you want to register from right program list, then click [Next>] to select other "
      "program."},
     {IDS_WIZ_SOME_HINT, "If you don't need to select other programs, click [Finish]."},
-    {IDS_WIZ_CANCEL_QUESTION, "The wizard has not finished setting up your programs.\n\nDo you want to close the wizard?"},
+    {IDS_WIZ_CANCEL_QUESTION,
+     "The wizard has not finished setting up your programs.\n\nDo you want to close the wizard?"},
     {IDS_FN_PREFIX, "Fn + "},
     {IDS_WIZ_FN1, "Register the program to Fn + 1"},
     {IDS_WIZ_FN5, "Register the program to Fn + 5"},
@@ -315,9 +316,11 @@ struct SameEverywhere {
 // File names are opened as they stand, whatever the language; the title and the font faces are fixed per
 // language: a second instance looks for the first one's window by that title.
 TEST(StringTables, FileNamesFacesAndTitlesPerLanguage) {
-  const SameEverywhere files[] = {
-      {IDS_PROFILE_FILE, "VARDENZEB.INI"}, {IDS_COMMAND_LIST_FILE, "ZEBCODE.DAT"},
-      {IDS_MEDIA_CENTER_FILE, "ZEBMCMNU.DAT"}, {IDS_IME_FILE, "ZEBIME.DAT"}, {IDS_FN_PREFIX, "Fn + "}};
+  const SameEverywhere files[] = {{IDS_PROFILE_FILE, "VARDENZEB.INI"},
+                                  {IDS_COMMAND_LIST_FILE, "ZEBCODE.DAT"},
+                                  {IDS_MEDIA_CENTER_FILE, "ZEBMCMNU.DAT"},
+                                  {IDS_IME_FILE, "ZEBIME.DAT"},
+                                  {IDS_FN_PREFIX, "Fn + "}};
   for (const Language& l : kLanguages) {
     for (const SameEverywhere& f : files) EXPECT_EQ(Table(l.langId).at(f.id), f.text) << l.file << " id " << f.id;
   }
@@ -326,8 +329,10 @@ TEST(StringTables, FileNamesFacesAndTitlesPerLanguage) {
     const char* text;
   };
   const PerLanguage fixed[] = {
-      {1041, IDS_TITLE, "Tapstart ボタン設定"}, {2052, IDS_TITLE, "Tapstart 按钮设置"},
-      {1041, IDS_UI_FACE, "MS UI Gothic"},       {2052, IDS_UI_FACE, "SimSun"},
+      {1041, IDS_TITLE, "Tapstart ボタン設定"},
+      {2052, IDS_TITLE, "Tapstart 按钮设置"},
+      {1041, IDS_UI_FACE, "MS UI Gothic"},
+      {2052, IDS_UI_FACE, "SimSun"},
   };
   for (const PerLanguage& f : fixed) EXPECT_EQ(Table(f.langId).at(f.id), f.text) << f.langId << " id " << f.id;
 }
@@ -347,8 +352,8 @@ TEST(StringTables, TranslationsKeepFormatsMnemonicsAndLineBreakShape) {
       // An access key "(&X)" at the end stays the same letter, so the keyboard works alike in every language.
       std::smatch m;
       if (std::regex_search(english, m, mnemonic)) {
-        EXPECT_TRUE(text.size() >= m.str().size() && text.compare(text.size() - m.str().size(), m.str().size(),
-                                                                  m.str()) == 0)
+        EXPECT_TRUE(text.size() >= m.str().size() &&
+                    text.compare(text.size() - m.str().size(), m.str().size(), m.str()) == 0)
             << l.file << " id " << id << " should end in " << m.str();
       }
       // Texts that begin with blank lines are placed under other text in the wizard.

@@ -42,7 +42,7 @@ class MemoryFileSystem final : public FileSystem {
   void Add(std::u16string_view path, uint32_t attributes);
 
   std::map<char16_t, std::pair<uint32_t, std::optional<std::u16string>>> drives_;  // type, label
-  std::map<std::u16string, uint32_t> attributes_;          // folded path -> attributes
+  std::map<std::u16string, uint32_t> attributes_;                                  // folded path -> attributes
   std::map<std::u16string, std::vector<Entry>> children_;  // folded folder -> entries in creation order
 };
 

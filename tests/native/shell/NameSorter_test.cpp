@@ -24,9 +24,12 @@ std::vector<uint32_t> PlayListBox(const SortKeys& keys) {
       const auto a = keys[list[static_cast<size_t>(mid)]];
       const auto b = keys[i];
       const auto order = std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(), b.end());
-      if (order == 0) at = mid;
-      else if (order > 0) hi = mid - 1;
-      else lo = mid + 1;
+      if (order == 0)
+        at = mid;
+      else if (order > 0)
+        hi = mid - 1;
+      else
+        lo = mid + 1;
     }
     list.insert(list.begin() + (at < 0 ? lo : at), i);
   }
@@ -46,8 +49,8 @@ TEST(NameSorterTest, ListBoxOrder_SortsByKeyAndPlacesEqualKeysAsTheListBoxDoes) 
   };
   const std::vector<Case> cases = {
       {{"m", "b", "ba", "", "z", "a"}, {3, 5, 1, 2, 0, 4}},
-      {{"a", "a"}, {1, 0}},                        // in front of the equal name it meets
-      {{"a", "a", "a"}, {2, 1, 0}},                // the search meets the first of two
+      {{"a", "a"}, {1, 0}},          // in front of the equal name it meets
+      {{"a", "a", "a"}, {2, 1, 0}},  // the search meets the first of two
       {{"b", "a", "a", "c", "a"}, {2, 4, 1, 0, 3}},
   };
   for (const Case& c : cases) {

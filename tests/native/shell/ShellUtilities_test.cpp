@@ -19,10 +19,10 @@ using Names = std::vector<std::u16string>;
 TEST(SystemDriveTest, Refresh_KeepsRemovableFixedAndCdRomDrivesInLetterOrder) {
   MemoryFileSystem fs;
   fs.AddDrive(u'z', 4, u"share");  // network
-  fs.AddDrive(u'd', kDriveCdRom);   // no disc: the label cannot be read
+  fs.AddDrive(u'd', kDriveCdRom);  // no disc: the label cannot be read
   fs.AddDrive(u'a', kDriveRemovable, u"");
   fs.AddDrive(u'c', kDriveFixed, u"System");
-  fs.AddDrive(u'r', 6, u"ram");     // RAM disk
+  fs.AddDrive(u'r', 6, u"ram");  // RAM disk
   CSystemDrive drives;
   for (int refresh = 0; refresh < 2; ++refresh) {  // a second refresh rebuilds the list
     EXPECT_EQ(drives.Refresh(fs), 3);
@@ -56,7 +56,9 @@ TEST_F(FolderListingTest, Scan_ListsVisibleEntriesWithAFilterAttribute) {
     std::vector<uint8_t> subfolderFlags;
   };
   const Case cases[] = {
-      {FolderListing::kAnyAttribute, {u"b.txt", u"system.dat"}, {u"Deep", u"Flat", u"Bin", u"Veiled", u"Old"},
+      {FolderListing::kAnyAttribute,
+       {u"b.txt", u"system.dat"},
+       {u"Deep", u"Flat", u"Bin", u"Veiled", u"Old"},
        {1, 0, 0, 0, 1}},
       {kAttrDirectory, {}, {u"Deep", u"Flat", u"Bin", u"Veiled", u"Old"}, {1, 0, 0, 0, 1}},
       {kAttrSystem, {u"system.dat"}, {}, {}},
@@ -94,8 +96,8 @@ TEST_F(FolderListingTest, HasSubfolder_CountsOnlyFoldersScanWouldListAndStopsAtT
     const char16_t* folder;
     bool expected;
   };
-  const Case cases[] = {{u"c:\\f\\Deep\\", true}, {u"c:\\f\\Old", true},    {u"c:\\f\\Flat", false},
-                        {u"c:\\f\\Bin", false},    {u"c:\\f\\Veiled", false}, {u"c:\\f\\b.txt", false},
+  const Case cases[] = {{u"c:\\f\\Deep\\", true}, {u"c:\\f\\Old", true},     {u"c:\\f\\Flat", false},
+                        {u"c:\\f\\Bin", false},   {u"c:\\f\\Veiled", false}, {u"c:\\f\\b.txt", false},
                         {u"c:\\nowhere", false}};
   FolderListing listing(fs);
   for (const Case& c : cases) EXPECT_EQ(listing.HasSubfolder(c.folder), c.expected) << ToUtf8(c.folder);

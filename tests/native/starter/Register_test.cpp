@@ -15,12 +15,11 @@ TEST(RegisterRulesTest, SwitchFor_PassesOnOnlyTheExactSwitches) {
     const char16_t* passed;
   };
   const Case cases[] = {
-      {u"", u"/t:1"},     {u"/t:1", u"/t:1"}, {u"/t:0", u"/t:0"},  {u"/k", u"/k"},     {u"/t:2", u""},
-      {u"/K", u""},       {u"/T:1", u""},     {u"/t:1 ", u""},     {u" /k", u""},      {u"/k /t:1", u""},
-      {u"/t:", u""},      {u"/t:10", u""},    {u"x", u""},         {u"/w:1", u""},     {u"\uFF0Fk", u""},
+      {u"", u"/t:1"}, {u"/t:1", u"/t:1"}, {u"/t:0", u"/t:0"}, {u"/k", u"/k"}, {u"/t:2", u""},
+      {u"/K", u""},   {u"/T:1", u""},     {u"/t:1 ", u""},    {u" /k", u""},  {u"/k /t:1", u""},
+      {u"/t:", u""},  {u"/t:10", u""},    {u"x", u""},        {u"/w:1", u""}, {u"\uFF0Fk", u""},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(SwitchFor(c.arguments), std::u16string_view(c.passed)) << ToUtf8(c.arguments);
+  for (const Case& c : cases) EXPECT_EQ(SwitchFor(c.arguments), std::u16string_view(c.passed)) << ToUtf8(c.arguments);
 }
 
 TEST(RegisterRulesTest, KeepsSingleInstance_OnlyForNamesOfOneTo99Characters) {
@@ -28,8 +27,8 @@ TEST(RegisterRulesTest, KeepsSingleInstance_OnlyForNamesOfOneTo99Characters) {
     size_t length;
     bool kept;
   };
-  for (const Case c : {Case{0, false}, Case{1, true}, Case{21, true}, Case{99, true}, Case{100, false},
-                       Case{260, false}}) {
+  for (const Case c :
+       {Case{0, false}, Case{1, true}, Case{21, true}, Case{99, true}, Case{100, false}, Case{260, false}}) {
     const std::u16string name(c.length, u'M');
     EXPECT_EQ(KeepsSingleInstance(name), c.kept) << c.length;
   }
@@ -45,7 +44,8 @@ TEST(RegisterRulesTest, SettingsStartFor_StartsPantikBesideRegisterWithItsPathQu
   const Case cases[] = {
       {u"C:\\Program Files\\Tapstart\\Register.exe", u"/t:1", u"C:\\Program Files\\Tapstart\\",
        u"\"C:\\Program Files\\Tapstart\\pantik.exe\" /t:1"},
-      {u"D:\\タップ スタート\\Register.exe", u"/k", u"D:\\タップ スタート\\", u"\"D:\\タップ スタート\\pantik.exe\" /k"},
+      {u"D:\\タップ スタート\\Register.exe", u"/k", u"D:\\タップ スタート\\",
+       u"\"D:\\タップ スタート\\pantik.exe\" /k"},
       {u"C:\\Register.exe", u"/t:0", u"C:\\", u"\"C:\\pantik.exe\" /t:0"},
       // The path could not be read: the program is looked for as the system looks for a bare name.
       {u"", u"/t:1", u"", u"\"pantik.exe\" /t:1"},

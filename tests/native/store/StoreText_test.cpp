@@ -12,19 +12,19 @@ TEST(StoreTextTest, DecimalValue_ReadsLikeTheRuntimesWtoi) {
     int32_t expected;
   };
   for (const auto& c : std::vector<Case>{{u"12", 12},
-                                        {u"  \t7x", 7},
-                                        {u"-3", -3},
-                                        {u"+5", 5},
-                                        {u"", 0},
-                                        {u"abc", 0},
-                                        {u"- 3", 0},
-                                        {u"0x10", 0},
-                                        {u"2147483647", 2147483647},
-                                        {u"2147483648", 2147483647},
-                                        {u"99999999999999999999", 2147483647},
-                                        {u"-2147483648", INT32_MIN},
-                                        {u"-99999999999999999999", INT32_MIN},
-                                        {u"１２", 0}}) {
+                                         {u"  \t7x", 7},
+                                         {u"-3", -3},
+                                         {u"+5", 5},
+                                         {u"", 0},
+                                         {u"abc", 0},
+                                         {u"- 3", 0},
+                                         {u"0x10", 0},
+                                         {u"2147483647", 2147483647},
+                                         {u"2147483648", 2147483647},
+                                         {u"99999999999999999999", 2147483647},
+                                         {u"-2147483648", INT32_MIN},
+                                         {u"-99999999999999999999", INT32_MIN},
+                                         {u"１２", 0}}) {
     EXPECT_EQ(DecimalValue(c.text), c.expected) << ToUtf8(c.text);
   }
   EXPECT_EQ(DecimalText(0), u"0");
@@ -58,18 +58,20 @@ TEST(StoreTextTest, Utf8_RoundTripsAndReplacesInvalidBytes) {
     std::u16string expected;
   };
   for (const auto& c : std::vector<Case>{{"\xC3", u"\uFFFD"},
-                                        {"\xE6\x97", u"\uFFFD\uFFFD"},
-                                        {"\x80x", u"\uFFFDx"},
-                                        {"\xC0\x80", u"\uFFFD\uFFFD"},
-                                        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
-                                        {"\xF0\x80\x80\xAF", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-                                        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
-                                        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-                                        {"\xF8\x88\x80\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"}}) {
+                                         {"\xE6\x97", u"\uFFFD\uFFFD"},
+                                         {"\x80x", u"\uFFFDx"},
+                                         {"\xC0\x80", u"\uFFFD\uFFFD"},
+                                         {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
+                                         {"\xF0\x80\x80\xAF", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+                                         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+                                         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+                                         {"\xF8\x88\x80\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"}}) {
     EXPECT_EQ(FromUtf8(c.bytes), c.expected) << c.bytes.size();
   }
   // A lone surrogate has no UTF-8 form.
-  EXPECT_EQ(ToUtf8(std::u16string(1, char16_t{0xD800}) + u"a"), "\xEF\xBF\xBD" "a");
+  EXPECT_EQ(ToUtf8(std::u16string(1, char16_t{0xD800}) + u"a"),
+            "\xEF\xBF\xBD"
+            "a");
 }
 
 TEST(StoreTextTest, AllDigits_AcceptsAsciiDigitsOnly) {

@@ -101,28 +101,42 @@ void Choose(WizardModel& model, const char* choice) {
 WizardView Apply(WizardModel& model, FakeSystem& system, const Move& m) {
   const int n = std::atoi(m.arg);
   switch (m.what) {
-    case Do::Start: return model.Start();
-    case Do::Next: Choose(model, m.arg); return model.Press(WizardDirection::Next);
-    case Do::Back: return model.Press(WizardDirection::Back);
-    case Do::Own: return model.Press(WizardDirection::OwnFinish);
-    case Do::Several: return model.ChooseSeveralSource(n);
+    case Do::Start:
+      return model.Start();
+    case Do::Next:
+      Choose(model, m.arg);
+      return model.Press(WizardDirection::Next);
+    case Do::Back:
+      return model.Press(WizardDirection::Back);
+    case Do::Own:
+      return model.Press(WizardDirection::OwnFinish);
+    case Do::Several:
+      return model.ChooseSeveralSource(n);
     case Do::Pick: {
       const std::u16string path = FromUtf8(m.arg);
       const TreeSelection item{path, path.substr(path.rfind(u'\\') + 1), kRoots[model.SourceIndex()]};
       system.trees[model.SourceIndex()] = item;
       return model.SelectTreeItem(item);
     }
-    case Do::Line: system.lines[model.SourceIndex()] = n; return model.SelectListLine(n);
-    case Do::Name: return model.SetButtonNameText(FromUtf8(m.arg));
-    case Do::Cancel: return model.Cancel();
-    case Do::Answer: return model.AnswerCancel(n == 1);
-    case Do::Close: return model.Close();
+    case Do::Line:
+      system.lines[model.SourceIndex()] = n;
+      return model.SelectListLine(n);
+    case Do::Name:
+      return model.SetButtonNameText(FromUtf8(m.arg));
+    case Do::Cancel:
+      return model.Cancel();
+    case Do::Answer:
+      return model.AnswerCancel(n == 1);
+    case Do::Close:
+      return model.Close();
   }
   return {};
 }
 
 constexpr const char* kUrl = "iexplore.exe|http://example.com/ (http://example.com/) [Example.url]";
 
+// One move a line, laid out as a table.
+// clang-format off
 const Walk kWalks[] = {
     {"SingleFromStartMenuAndBackToTheFirstPage", false, false, {
         {Do::Start, "", St::Button, 2, H, "M 0 <>"},
@@ -239,6 +253,7 @@ const Walk kWalks[] = {
         {Do::Answer, "1", St::LaunchMethod, 3, H, "=", WizardEnd::Cancelled},
         {Do::Close, "", St::LaunchMethod, 3, H, "=", WizardEnd::Cancelled}}},
 };
+// clang-format on
 
 class WizardWalkTest : public testing::TestWithParam<Walk> {};
 

@@ -36,8 +36,9 @@ TEST(WizardRulesTest, SourceRadiosArePackedWithoutGaps) {
   EXPECT_EQ(PackSingleSourceRadios(100, {1, 1, 1, 1, 1, 1}),
             (std::array<Box, 6>{RadioBox{75, 17}, RadioBox{100, 17}, RadioBox{125, 17}, RadioBox{150, 17},
                                 RadioBox{175, 17}, RadioBox{200, 17}}));
-  EXPECT_EQ(PackSingleSourceRadios(100, {1, 0, 1, 1, 1, 0}),
-            (std::array<Box, 6>{RadioBox{75, 17}, none, RadioBox{100, 17}, RadioBox{125, 17}, RadioBox{150, 17}, none}));
+  EXPECT_EQ(
+      PackSingleSourceRadios(100, {1, 0, 1, 1, 1, 0}),
+      (std::array<Box, 6>{RadioBox{75, 17}, none, RadioBox{100, 17}, RadioBox{125, 17}, RadioBox{150, 17}, none}));
   EXPECT_EQ(PackSeveralSourceRadios({60, 20}, {1, 1, 1, 1, 0}),
             (std::array<Box, 5>{RadioBox{60, 20}, RadioBox{85, 17}, RadioBox{110, 17}, RadioBox{135, 17}, none}));
   EXPECT_EQ(PackSeveralSourceRadios({60, 20}, {1, 0, 0, 1, 0}),
@@ -56,12 +57,27 @@ TEST(WizardRulesTest, ButtonLabelsFollowQstartKindAndMachineNames) {
     std::array<const char16_t*, 5> names;
   };
   const Case cases[] = {
-      {0, 5, {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"", u"MAIL", u"", u"", u""}},
-      {1, 5, {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"", u"MAIL", u"", u"", u""}},
+      {0,
+       5,
+       {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5},
+       {u"", u"MAIL", u"", u"", u""}},
+      {1,
+       5,
+       {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5},
+       {u"", u"MAIL", u"", u"", u""}},
       {1, 2, {IDS_WIZ_FN1, IDS_WIZ_FN2, IDS_WIZ_FN3, IDS_WIZ_FN4, IDS_WIZ_FN5}, {u"Fn A", u"", u"Fn C", u"", u""}},
-      {1, 3, {IDS_WIZ_FN1, IDS_WIZ_FN2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"Fn A", u"", u"Fn C", u"", u""}},
-      {0, 2, {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"Fn A", u"", u"Fn C", u"", u""}},
-      {1, 1, {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5}, {u"Fn A", u"", u"Fn C", u"", u""}},
+      {1,
+       3,
+       {IDS_WIZ_FN1, IDS_WIZ_FN2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5},
+       {u"Fn A", u"", u"Fn C", u"", u""}},
+      {0,
+       2,
+       {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5},
+       {u"Fn A", u"", u"Fn C", u"", u""}},
+      {1,
+       1,
+       {IDS_WIZ_BUTTON1, IDS_WIZ_BUTTON2, IDS_WIZ_BUTTON3, IDS_WIZ_BUTTON4, IDS_WIZ_BUTTON5},
+       {u"Fn A", u"", u"Fn C", u"", u""}},
   };
   for (const Case& c : cases) {
     const auto labels = ButtonPageLabels(c.qstart, c.kind, names);
@@ -83,8 +99,8 @@ TEST(WizardRulesTest, ButtonRadiosShown) {
     int radios;
   };
   const Case cases[] = {
-      {3, 0, 0, 3}, {1, 4, 5, 1}, {5, 4, 2, 5}, {5, 0x14, 0, 5},  // notebook kind; bit 4 shows all five
-      {5, 1, 2, 2}, {5, 1, 5, 5}, {5, 1, 0, 3}, {5, 1, 6, 3}, {5, 1, -1, 3},  // else the count, or leading names
+      {3, 0, 0, 3}, {1, 4, 5, 1}, {5, 4, 2, 5}, {5, 0x14, 0, 5},                 // notebook kind; bit 4 shows all five
+      {5, 1, 2, 2}, {5, 1, 5, 5}, {5, 1, 0, 3}, {5, 1, 6, 3},    {5, 1, -1, 3},  // else the count, or leading names
   };
   for (const Case& c : cases)
     EXPECT_EQ(ButtonRadioCount(c.kind, c.bits, c.desktopCount, defaults), c.radios) << c.kind << "/" << c.bits;
@@ -139,10 +155,10 @@ TEST(WizardRulesTest, WizardOnlyButtonAcceptance) {
   constexpr auto kAll = TabLayout::kAllTabs, kNoDt = TabLayout::kNoDesktopTab, kNoNt = TabLayout::kNoNotebookTab,
                  kOsd = TabLayout::kOnScreenOnly;
   const Case cases[] = {
-      {0, 4, kAll, 7, true},  {4, 4, kAll, 7, true},  {2, 2, kNoNt, 7, true},   {3, 2, kNoNt, 7, false},
-      {0, 4, kNoDt, 7, false},  {5, 4, kNoDt, 7, true},   {6, 4, kAll, 7, true},  {7, 4, kAll, 7, false},
-      {7, 4, kAll, 8, true},  {5, 4, kNoNt, 7, false},  {5, 4, kOsd, 7, false}, {0, 4, kOsd, 7, false},
-      {4, 2, kAll, 7, false}, {0, -1, kNoNt, 7, false}, {-1, 4, kAll, 7, false},
+      {0, 4, kAll, 7, true},   {4, 4, kAll, 7, true},    {2, 2, kNoNt, 7, true},  {3, 2, kNoNt, 7, false},
+      {0, 4, kNoDt, 7, false}, {5, 4, kNoDt, 7, true},   {6, 4, kAll, 7, true},   {7, 4, kAll, 7, false},
+      {7, 4, kAll, 8, true},   {5, 4, kNoNt, 7, false},  {5, 4, kOsd, 7, false},  {0, 4, kOsd, 7, false},
+      {4, 2, kAll, 7, false},  {0, -1, kNoNt, 7, false}, {-1, 4, kAll, 7, false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(AcceptWizardOnlyButton(c.n, c.limit, TabLayout(c.layout), c.records), c.accepted)
@@ -150,8 +166,7 @@ TEST(WizardRulesTest, WizardOnlyButtonAcceptance) {
 }
 
 TEST(WizardRulesTest, RunWizardKindRecordAndPress) {
-  const std::array<std::array<int, 3>, 6> kinds = {
-      {{0, 3, 5}, {1, 1, 1}, {1, 3, 3}, {1, 0, 2}, {1, 4, 2}, {1, -1, 2}}};
+  const std::array<std::array<int, 3>, 6> kinds = {{{0, 3, 5}, {1, 1, 1}, {1, 3, 3}, {1, 0, 2}, {1, 4, 2}, {1, -1, 2}}};
   for (const auto& k : kinds) EXPECT_EQ(WizardButtonKind(k[0] == 1, k[1]), k[2]) << k[0] << "/" << k[1];
   EXPECT_EQ(WizardResultRecord(false, 3), 3);
   EXPECT_EQ(WizardResultRecord(true, 1), 6);

@@ -54,7 +54,8 @@ TEST_F(ProfileMachineTest, KeyboardTypeComesFromTheProfileFile) {
 // program starts it, so names in every script come back.
 TEST_F(ProfileMachineTest, ApplySavesIntoTheProfileFile) {
   {
-    FileHandle h(CreateFileW(Profile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle h(
+        CreateFileW(Profile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(h.Valid());
     const unsigned char bom[2] = {0xFF, 0xFE};
     DWORD written = 0;
@@ -74,8 +75,8 @@ TEST_F(ProfileMachineTest, ApplySavesIntoTheProfileFile) {
   EXPECT_EQ(ProfileText(L"USER1", L"Btn2_Name"), L"メール 邮件");
   DWORD type = 0;
   std::vector<BYTE> data;
-  EXPECT_FALSE(ReadRaw(HKEY_CURRENT_USER, std::wstring(kProduct) + L"\\Setting\\Set1\\AppKey2", L"DispTitle", type,
-                       data));
+  EXPECT_FALSE(
+      ReadRaw(HKEY_CURRENT_USER, std::wstring(kProduct) + L"\\Setting\\Set1\\AppKey2", L"DispTitle", type, data));
 }
 
 }  // namespace

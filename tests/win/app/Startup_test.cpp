@@ -37,8 +37,8 @@ class StartupTest : public testing::Test {
 };
 
 TEST_F(StartupTest, RefusedCommandLinesEndQuietlyWithExitCodeZero) {
-  for (const wchar_t* args : {L"", L"/x", L"k", L"/t:3", L"/t:10", L"/t:x", L"/t:", L"/w:8", L"/w:3 /apx",
-                              L"/ap /w:3", L"/k /t:1", L"/k extra", L"-k"}) {
+  for (const wchar_t* args : {L"", L"/x", L"k", L"/t:3", L"/t:10", L"/t:x", L"/t:", L"/w:8", L"/w:3 /apx", L"/ap /w:3",
+                              L"/k /t:1", L"/k extra", L"-k"}) {
     const Outcome o = RunWatching(PantikExe(), args);
     EXPECT_EQ(o.exitCode, 0u) << std::wstring(args).size();
     EXPECT_FALSE(o.showedWindow) << "a window for a refused switch, length " << std::wstring(args).size();
@@ -91,8 +91,8 @@ TEST_F(StartupTest, UserKeyboardTypeAloneIsEnough) {
 
 // A window of this process that takes the foreground, so that the test can see the first instance come back.
 HWND MakeForegroundWindow() {
-  HWND w = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                           nullptr, nullptr, nullptr);
+  HWND w = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                           nullptr, nullptr);
   SetForegroundWindow(w);
   Pump();
   return w;

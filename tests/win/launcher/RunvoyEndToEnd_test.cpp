@@ -50,7 +50,8 @@ std::wstring JobProcessNames(const JobRun& run) {
   QueryInformationJobObject(run.job.Get(), JobObjectBasicProcessIdList, &ids, sizeof ids, nullptr);
   std::wstring names;
   for (DWORD i = 0; i < ids.list.NumberOfProcessIdsInList; ++i) {
-    KernelHandle p(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(ids.list.ProcessIdList[i])));
+    KernelHandle p(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(ids.list.ProcessIdList[i])));
     wchar_t name[MAX_PATH] = {};
     DWORD size = MAX_PATH;
     if (p) QueryFullProcessImageNameW(p.Get(), 0, name, &size);
@@ -165,8 +166,8 @@ TEST_F(RunvoyTest, UnknownSwitchOrMissingValue_StartsNothing) {
   SetString(HKEY_LOCAL_MACHINE, kRunvoyKey, L"CD_PATH", L"");
   SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey1", L"AP1", L"");
   SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey3", L"AP2", target_);
-  for (const wchar_t* args : {L"", L"/", L"/tv", L"/Tv", L"/TV ", L"/cd", L"/kbin", L"TV", L"/X", L"/ TV",
-                              L"/CD", L"/Set1\\AppKey1", L"/Set1\\AppKey3", L"/Set9\\AppKey1", L"/Btn1_AP1"}) {
+  for (const wchar_t* args : {L"", L"/", L"/tv", L"/Tv", L"/TV ", L"/cd", L"/kbin", L"TV", L"/X", L"/ TV", L"/CD",
+                              L"/Set1\\AppKey1", L"/Set1\\AppKey3", L"/Set9\\AppKey1", L"/Btn1_AP1"}) {
     EXPECT_EQ(Runvoy(args), 0u) << args;
     ExpectNothingStarted(args);
   }
@@ -218,7 +219,7 @@ TEST_F(RunvoyTest, ApiOne_StartsMachineProgramsDirectlyInRunvoysFolder) {
     DWORD api;
     const wchar_t* args;
     bool direct;
-  } cases[] = {{1, L"/TV", true},   {0, L"/TV", false},  {2, L"/TV", false}, {1, L"/CD", true},
+  } cases[] = {{1, L"/TV", true},   {0, L"/TV", false},   {2, L"/TV", false},           {1, L"/CD", true},
                {1, L"/KBIN", true}, {0, L"/KBIN", false}, {1, L"/Set1\\AppKey1", false}};
   for (const auto& c : cases) {
     DeleteFileW(log_.c_str());
@@ -361,7 +362,8 @@ TEST(RunvoyResourcesTest, EveryLanguageHoldsBothTexts) {
   const struct {
     LANGID language;
     const wchar_t* name;
-  } languages[] = {{1033, L"Tapstart Keyboard Tool"}, {1041, L"Tapstart キーボード ツール"}, {2052, L"Tapstart 键盘工具"}};
+  } languages[] = {
+      {1033, L"Tapstart Keyboard Tool"}, {1041, L"Tapstart キーボード ツール"}, {2052, L"Tapstart 键盘工具"}};
   for (const auto& l : languages) {
     EXPECT_EQ(StringInLanguage(runvoy, IDS_KEYBOARD_TOOL_NAME, l.language), l.name) << l.language;
     const std::wstring text = StringInLanguage(runvoy, IDS_KEYBOARD_TOOL_MISSING, l.language);

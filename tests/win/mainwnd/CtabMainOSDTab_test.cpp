@@ -11,9 +11,9 @@
 #include "Driver_win32.h"
 #include "OsdHost_win32.h"
 #include "mainwnd/FontList_win32.h"
+#include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
-#include "res/resource.h"
 #include "ui/Text_win32.h"
 
 namespace tapstart::test {
@@ -185,9 +185,9 @@ TEST_F(OsdPageTest, Preview_ShowsThePreviewTextOrElseThePatternName) {
     const char16_t* pattern;
     const wchar_t* shown;
   };
-  for (const Case& c : {Case{u"", u"User1", L"User1"}, Case{u"Sample text", u"User1", L"Sample text"},
-                        Case{u"", u"Evening set", L"Evening set"}, Case{u"", u"", L""},
-                        Case{u"", u"パターン２", L"パターン２"}}) {
+  for (const Case& c :
+       {Case{u"", u"User1", L"User1"}, Case{u"Sample text", u"User1", L"Sample text"},
+        Case{u"", u"Evening set", L"Evening set"}, Case{u"", u"", L""}, Case{u"", u"パターン２", L"パターン２"}}) {
     host->fake.preview = c.preview;
     host->fake.user.name = c.pattern;
     // After a pattern change the main window redraws the preview.
@@ -401,11 +401,10 @@ TEST_F(OsdPageTest, FirstPaint_PlacesTheFocusAsTheStartSwitchAsks) {
   };
   constexpr auto kAll = TabLayout::kAllTabs, kNoDt = TabLayout::kNoDesktopTab, kNoNt = TabLayout::kNoNotebookTab,
                  kOsd = TabLayout::kOnScreenOnly;
-  for (const Case& c : {Case{u"/t:2", kAll, 2, true, 2, 0}, Case{u"/T:2", kAll, 0, true, 2, 1},
-                        Case{u"/t:2", kNoNt, 0, true, 1, 1}, Case{u"/t:2", kNoDt, 1, true, 1, 0},
-                        Case{u"/k", kOsd, 0, true, 0, 0}, Case{u"/t:1", kOsd, 0, true, 0, 0},
-                        Case{u"/k", kAll, 2, false, 2, 0}, Case{u"/t:1", kNoNt, 1, false, 1, 0},
-                        Case{u"/t:0", kAll, 0, false, 0, 0}}) {
+  for (const Case& c :
+       {Case{u"/t:2", kAll, 2, true, 2, 0}, Case{u"/T:2", kAll, 0, true, 2, 1}, Case{u"/t:2", kNoNt, 0, true, 1, 1},
+        Case{u"/t:2", kNoDt, 1, true, 1, 0}, Case{u"/k", kOsd, 0, true, 0, 0}, Case{u"/t:1", kOsd, 0, true, 0, 0},
+        Case{u"/k", kAll, 2, false, 2, 0}, Case{u"/t:1", kNoNt, 1, false, 1, 0}, Case{u"/t:0", kAll, 0, false, 0, 0}}) {
     SCOPED_TRACE(ToUtf8(c.line) + " layout " + std::to_string(c.layout));
     OsdHost fresh;
     fresh.fake.commandLine = c.line;

@@ -43,8 +43,8 @@ TEST(RoundButtonGallery, EveryPictureShowsRoundOnTheDialogColour) {
     button->SetBitmapId(id);
     buttons.push_back(std::move(button));
     places.push_back({x, y});
-    HWND label = CreateWindowExW(0, L"STATIC", std::to_wstring(id).c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER,
-                                 x - 8, y + 78, 90, 14, host.Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND label = CreateWindowExW(0, L"STATIC", std::to_wstring(id).c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER, x - 8,
+                                 y + 78, 90, 14, host.Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   RedrawWindow(host.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);

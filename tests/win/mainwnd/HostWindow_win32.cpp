@@ -46,8 +46,7 @@ HostWindow::~HostWindow() {
 
 HWND HostWindow::AddButton(int id, int x, int y, int width, int height) const {
   return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, y, width, height,
-                         hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                         nullptr);
+                         hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
 void HostWindow::Pump() { test::Pump(); }
@@ -130,8 +129,8 @@ bool Canvas::SaveBmp(const std::wstring& path) const {
 
 Pixels PicturePixels(int bitmapId) {
   Pixels p;
-  Bitmap picture(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP,
-                                                 0, 0, LR_CREATEDIBSECTION)));
+  Bitmap picture(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!picture) return p;
   BITMAP bm{};
   GetObjectW(picture.Get(), sizeof bm, &bm);

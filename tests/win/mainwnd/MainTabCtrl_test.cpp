@@ -219,11 +219,11 @@ TEST_P(RemovePageTest, DropsTheTabAndItsPageKeepingTheOrder) {
   EXPECT_TRUE(IsWindowVisible(f.control.TabPage(0)->Hwnd()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Removals, RemovePageTest,
-    testing::Values(RemoveCase{{0}, {1, 2}, true}, RemoveCase{{1}, {0, 2}, true}, RemoveCase{{2}, {0, 1}, true},
-                    RemoveCase{{0, 0}, {2}, true}, RemoveCase{{1, 1}, {0}, true}, RemoveCase{{3}, {0, 1, 2}, false},
-                    RemoveCase{{-1}, {0, 1, 2}, false}, RemoveCase{{0, 2}, {1, 2}, false}));
+INSTANTIATE_TEST_SUITE_P(Removals, RemovePageTest,
+                         testing::Values(RemoveCase{{0}, {1, 2}, true}, RemoveCase{{1}, {0, 2}, true},
+                                         RemoveCase{{2}, {0, 1}, true}, RemoveCase{{0, 0}, {2}, true},
+                                         RemoveCase{{1, 1}, {0}, true}, RemoveCase{{3}, {0, 1, 2}, false},
+                                         RemoveCase{{-1}, {0, 1, 2}, false}, RemoveCase{{0, 2}, {1, 2}, false}));
 
 TEST(MainTabCtrl, DestructionDestroysThePageWindows) {
   HostWindow host(400, 300, false);

@@ -1,8 +1,8 @@
 // The real main dialog in this process, driven with messages against the real registry.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
+#include <commctrl.h>
 
 #include <cstring>
 #include <memory>
@@ -11,8 +11,8 @@
 #include "app/CStdModule_win32.h"
 #include "mainwnd/ButtonImage.h"
 #include "mainwnd/ButtonTabPage_win32.h"
-#include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/CfrmMain_win32.h"
+#include "mainwnd/CtabMainOSDTab_win32.h"
 #include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"

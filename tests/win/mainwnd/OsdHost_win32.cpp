@@ -12,7 +12,6 @@
 namespace tapstart::test {
 namespace {
 
-
 // A dialog template of the main dialog's size, in the UI face at 9 points as the main window runs it, without
 // controls: they are added as windows.
 std::vector<WORD> MainTemplate(const std::wstring& face) {
@@ -67,9 +66,9 @@ OsdHost::OsdHost(HostLanguage language) {
 
   RECT tabRect{7, 7, 407, 261};
   MapDialogRect(main_, &tabRect);
-  HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-                             tabRect.left, tabRect.top, tabRect.right - tabRect.left, tabRect.bottom - tabRect.top,
-                             main_, reinterpret_cast<HMENU>(IDC_MAIN_TAB), inst, nullptr);
+  HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, tabRect.left,
+                             tabRect.top, tabRect.right - tabRect.left, tabRect.bottom - tabRect.top, main_,
+                             reinterpret_cast<HMENU>(IDC_MAIN_TAB), inst, nullptr);
   for (int i = 0; i < 3; ++i) {
     std::wstring text = i < 2 ? L"Button Settings" : L"On-Screen Settings";
     TCITEMW item{};
@@ -80,9 +79,9 @@ OsdHost::OsdHost(HostLanguage language) {
   SendMessageW(tab, TCM_SETCURSEL, 2, 0);
   RECT okRect{191, 269, 241, 285};
   MapDialogRect(main_, &okRect);
-  CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, okRect.left,
-                  okRect.top, okRect.right - okRect.left, okRect.bottom - okRect.top, main_,
-                  reinterpret_cast<HMENU>(IDC_MAIN_OK), inst, nullptr);
+  CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, okRect.left, okRect.top,
+                  okRect.right - okRect.left, okRect.bottom - okRect.top, main_, reinterpret_cast<HMENU>(IDC_MAIN_OK),
+                  inst, nullptr);
 
   page.CreateModeless(main_, face, 9);
   fake.page = &page;
@@ -94,8 +93,9 @@ OsdHost::OsdHost(HostLanguage language) {
   page.SetCaptions();
   if (lang != 0) {
     const std::pair<int, UINT> captions[] = {
-        {IDC_OSD_DEFAULT, IDS_DEFAULT},    {IDC_OSD_DISPLAY, IDS_OSD_DISPLAY},     {IDC_OSD_FONT_LABEL, IDS_OSD_FONT},
-        {IDC_OSD_SIZE_LABEL, IDS_OSD_SIZE}, {IDC_OSD_COLOR_LABEL, IDS_OSD_COLOR}, {IDC_OSD_SELECT, IDS_OSD_SELECT},
+        {IDC_OSD_DEFAULT, IDS_DEFAULT},          {IDC_OSD_DISPLAY, IDS_OSD_DISPLAY},
+        {IDC_OSD_FONT_LABEL, IDS_OSD_FONT},      {IDC_OSD_SIZE_LABEL, IDS_OSD_SIZE},
+        {IDC_OSD_COLOR_LABEL, IDS_OSD_COLOR},    {IDC_OSD_SELECT, IDS_OSD_SELECT},
         {IDC_OSD_PREVIEW_LABEL, IDS_OSD_PREVIEW}};
     for (const auto& [id, text] : captions) SetDlgItemTextW(page.Hwnd(), id, StringIn(lang, text).c_str());
   }

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "OsdHost_win32.h"
-#include "store/Text.h"
 #include "res/resource.h"
+#include "store/Text.h"
 #include "ui/Text_win32.h"
 
 namespace tapstart::test {
@@ -17,9 +17,9 @@ constexpr WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 constexpr WORD kJapanese = MAKELANGID(LANG_JAPANESE, 0x01);
 constexpr WORD kChinese = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
 
-constexpr int kControls[] = {IDC_OSD_DEFAULT,    IDC_OSD_DISPLAY,     IDC_OSD_FONT_LABEL,    IDC_OSD_FONT,
-                             IDC_OSD_SIZE_LABEL, IDC_OSD_SIZE,        IDC_OSD_COLOR_LABEL,   IDC_OSD_SELECT,
-                             IDC_OSD_PREVIEW,    IDC_OSD_GROUP,       IDC_OSD_PREVIEW_LABEL};
+constexpr int kControls[] = {IDC_OSD_DEFAULT,    IDC_OSD_DISPLAY, IDC_OSD_FONT_LABEL,   IDC_OSD_FONT,
+                             IDC_OSD_SIZE_LABEL, IDC_OSD_SIZE,    IDC_OSD_COLOR_LABEL,  IDC_OSD_SELECT,
+                             IDC_OSD_PREVIEW,    IDC_OSD_GROUP,   IDC_OSD_PREVIEW_LABEL};
 
 // A control's rectangle in its parent's client coordinates.
 RECT PlaceOf(HWND w) {
@@ -87,10 +87,9 @@ TEST_P(OsdLayoutTest, CaptionsAreShownWhole) {
   // Room the control itself takes beside its caption.
   const int checkBox = GetSystemMetrics(SM_CXMENUCHECK) + 2 * GetSystemMetrics(SM_CXEDGE);
   const int button = 4 * GetSystemMetrics(SM_CXEDGE);
-  const std::pair<int, int> captions[] = {{IDC_OSD_DEFAULT, button},    {IDC_OSD_DISPLAY, checkBox},
-                                          {IDC_OSD_FONT_LABEL, 0},      {IDC_OSD_SIZE_LABEL, 0},
-                                          {IDC_OSD_COLOR_LABEL, 0},     {IDC_OSD_SELECT, button},
-                                          {IDC_OSD_PREVIEW_LABEL, 0}};
+  const std::pair<int, int> captions[] = {
+      {IDC_OSD_DEFAULT, button}, {IDC_OSD_DISPLAY, checkBox}, {IDC_OSD_FONT_LABEL, 0},   {IDC_OSD_SIZE_LABEL, 0},
+      {IDC_OSD_COLOR_LABEL, 0},  {IDC_OSD_SELECT, button},    {IDC_OSD_PREVIEW_LABEL, 0}};
   for (const auto& [id, margin] : captions) {
     HWND control = host.Item(id);
     const std::wstring text = TextOf(control);

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "Driver_win32.h"
-#include "ui/Controls_win32.h"
 #include "store/RegistryStore_win32.h"
 #include "store/SettingsStore.h"
+#include "ui/Controls_win32.h"
 
 namespace tapstart::test {
 
@@ -23,8 +23,6 @@ struct RegistryEnv {
 inline std::wstring SetKey(int n) { return std::wstring(kProduct) + L"\\Setting\\Set" + std::to_wstring(n); }
 
 // A line of a list box, "(none)" for an index outside the list.
-inline std::wstring ListLine(HWND list, int i) {
-  return i < ListBox(list).Count() ? ListBox(list).Text(i) : L"(none)";
-}
+inline std::wstring ListLine(HWND list, int i) { return i < ListBox(list).Count() ? ListBox(list).Text(i) : L"(none)"; }
 
 }  // namespace tapstart::test

@@ -18,13 +18,13 @@ namespace {
 class InputBoxDialogTest : public testing::Test {
  protected:
   void Open(const InputBoxRequest& request) {
-    box = std::make_unique<CfrmInputBox>(request, [this](HWND, const std::wstring& text, const std::wstring& caption,
-                                                         UINT type) {
-      messages.push_back(text);
-      EXPECT_EQ(caption, LoadStr(IDS_INPUT_ERROR));
-      EXPECT_EQ(type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-      return IDOK;
-    });
+    box = std::make_unique<CfrmInputBox>(
+        request, [this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
+          messages.push_back(text);
+          EXPECT_EQ(caption, LoadStr(IDS_INPUT_ERROR));
+          EXPECT_EQ(type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+          return IDOK;
+        });
     ASSERT_TRUE(box->CreateModeless(nullptr, LoadStr(IDS_UI_FACE), 9));
     dlg = box->Hwnd();
     ShowWindow(dlg, SW_SHOW);

@@ -10,9 +10,9 @@
 #include "DialogDriving.h"
 #include "manager/CfrmInputBox_win32.h"
 #include "manager/CfrmManager_win32.h"
+#include "res/resource.h"
 #include "ui/Handles_win32.h"
 #include "ui/Resources_win32.h"
-#include "res/resource.h"
 
 namespace tapstart::test {
 namespace {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "ui/Resources_win32.h"
 #include "res/resource.h"
+#include "ui/Resources_win32.h"
 
 namespace tapstart {
 namespace {
@@ -70,7 +70,8 @@ TEST(StringResources, CompiledTextsMatchPerLanguage) {
       {kChinese, IDS_UI_FACE, L"SimSun"},
       {kChinese, IDS_COMMAND_LIST_FILE, L"ZEBCODE.DAT"},
   };
-  for (const Sample& s : samples) EXPECT_EQ(StringIn(s.lang, s.id).value_or(L"(none)"), s.text) << s.lang << " " << s.id;
+  for (const Sample& s : samples)
+    EXPECT_EQ(StringIn(s.lang, s.id).value_or(L"(none)"), s.text) << s.lang << " " << s.id;
 }
 
 TEST(StringResources, FontHeightsPerLanguage) {

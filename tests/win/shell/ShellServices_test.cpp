@@ -81,8 +81,7 @@ TEST_F(RealFolderTest, FolderListing_SkipsHiddenEntriesAndTheRecycledFolder) {
   EXPECT_EQ(listing.Files().Texts(), std::vector<std::u16string>{u"b.txt"});
   const std::vector<std::u16string> folders = listing.Folders().Texts();
   EXPECT_EQ(Sorted(folders), (std::vector<std::u16string>{u"Plain", u"Sub"}));
-  for (size_t i = 0; i < folders.size(); ++i)
-    EXPECT_EQ(listing.SubfolderFlags()[i], folders[i] == u"Sub" ? 1 : 0) << i;
+  for (size_t i = 0; i < folders.size(); ++i) EXPECT_EQ(listing.SubfolderFlags()[i], folders[i] == u"Sub" ? 1 : 0) << i;
   EXPECT_FALSE(listing.Scan(U(dir_) + u"\\b.txt"));
 }
 

@@ -38,6 +38,8 @@ std::vector<std::wstring> SorterOrder(const std::vector<std::wstring>& names) {
   return out;
 }
 
+// Grouped by kind, several names to a line.
+// clang-format off
 const std::vector<std::wstring> kMixed = {
     // case pairs and triples
     L"apple", L"Apple", L"APPLE", L"Banana", L"banana", L"readme.txt", L"README.TXT", L"ReadMe.txt",
@@ -57,6 +59,7 @@ const std::vector<std::wstring> kMixed = {
     L"ＡＢＣ", L"abc", L"ABC", L"Program Files", L"program files", L"Ｐｒｏｇｒａｍ", L"メモ帳.lnk", L"Notepad.lnk",
     L"", L" leading", L"trailing ",
 };
+// clang-format on
 
 TEST(SortOrderTest, LocaleNameSorter_GivesTheSortedListBoxsOrderOnMixedNames) {
   EXPECT_EQ(SorterOrder(kMixed), ListBoxOrder(kMixed));

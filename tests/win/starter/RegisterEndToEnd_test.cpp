@@ -159,8 +159,8 @@ TEST_F(RegisterTest, SecondStart_BringsTheFirstQuestionForwardAndEnds) {
 
   // Another dialog with the same title, as the settings program's own, takes the foreground: the second start
   // must pick the question box, not the first dialog it meets.
-  const HWND other = CreateWindowExW(0, L"#32770", title_.c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 300,
-                                     120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND other = CreateWindowExW(0, L"#32770", title_.c_str(), WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 300, 120,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(other, nullptr);
   SetForegroundWindow(other);
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
@@ -202,8 +202,8 @@ TEST_F(RegisterTest, JapaneseFolderWithBlanks_StartsPantik) {
 // Every language's table holds every id (the system does not fall back per id); the title is the settings
 // program's own title in that language.
 TEST(RegisterResourcesTest, EveryLanguageHoldsEveryStringAndTheIconsHaveTheirSizes) {
-  const HMODULE module =
-      LoadLibraryExW((BinDir() + L"Register.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  const HMODULE module = LoadLibraryExW((BinDir() + L"Register.exe").c_str(), nullptr,
+                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(module, nullptr);
   const struct {
     LANGID language;
@@ -246,7 +246,8 @@ TEST(RegisterResourcesTest, BothProgramsAskForCommonControls6AndDpiAwareness) {
     ASSERT_NE(module, nullptr) << program;
     const HRSRC r = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
     ASSERT_NE(r, nullptr) << program;
-    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, r))), SizeofResource(module, r));
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, r))),
+                               SizeofResource(module, r));
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos) << program;
     EXPECT_NE(manifest.find("<dpiAware"), std::string::npos) << program;
     FreeLibrary(module);

@@ -125,7 +125,8 @@ class RegistryEnv final : public StoreEnv {
     char buf[4096];
     DWORD n = 0;
     while (ReadFile(h.Get(), buf, sizeof buf, &n, nullptr) && n > 0) bytes.append(buf, n);
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE)
       return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
     std::wstring out(bytes.size(), L'\0');
     const int len = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
@@ -153,8 +154,7 @@ class RegistryEnv final : public StoreEnv {
 }  // namespace
 
 StoreEnvMaker RegistryEnvMaker(int registrySets, int iniSets) {
-  return {"Registry",
-          [=] { return std::unique_ptr<StoreEnv>(std::make_unique<RegistryEnv>(registrySets, iniSets)); }};
+  return {"Registry", [=] { return std::unique_ptr<StoreEnv>(std::make_unique<RegistryEnv>(registrySets, iniSets)); }};
 }
 
 }  // namespace tapstart::conformance

@@ -43,8 +43,8 @@ TEST_F(RegistryStoreTest, SetValue_StoresTheByteCountEvenWithZerosAfterTheBytes)
 }
 
 std::string FileBytes(const std::wstring& path) {
-  FileHandle h(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr));
+  FileHandle h(
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
   std::string bytes;
   if (!h) return bytes;
   char buf[4096];
@@ -59,15 +59,15 @@ TEST_F(RegistryStoreTest, ProfileFile_StartsAsUtf16AndKeepsEveryScript) {
   SettingsStore store(backend_);
   store.useIniFile = true;
   const std::u16string names[] = {u"登録してください", u"设置程序", u"Ünïcødé \U00020BB7"};
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(store.WriteProfileText(u"USER" + std::u16string(1, u'1' + i), u"UserName", names[i]));
+  for (int i = 0; i < 3; ++i)
+    ASSERT_TRUE(store.WriteProfileText(u"USER" + std::u16string(1, u'1' + i), u"UserName", names[i]));
 
   const std::string bytes = FileBytes(test::WindowsDir() + L"\\VARDENZEB.INI");
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);
   EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xFE);
   const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
-  for (const auto& name : names)
-    EXPECT_NE(text.find(std::wstring(name.begin(), name.end())), std::wstring::npos);
+  for (const auto& name : names) EXPECT_NE(text.find(std::wstring(name.begin(), name.end())), std::wstring::npos);
 
   // Read back after the system has let go of its copy: from the file itself.
   WritePrivateProfileStringW(nullptr, nullptr, nullptr, L"VARDENZEB.INI");
