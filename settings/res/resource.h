@@ -13,13 +13,14 @@
 // The main window's icon
 #define IDI_MAIN 133
 
-// Per-language integers (RCDATA): font heights in logical units
-#define IDR_HEIGHT_LARGE 133  // list boxes, edits and combo boxes
-#define IDR_HEIGHT_TAB 135    // the registration dialog's tab control
-#define IDR_HEIGHT_TEXT \
-  136  // labels, buttons and edits of the registration dialog, the manager, the input box, the wizard
-#define IDR_HEIGHT_TREE 137  // program trees and lists
-#define IDR_HEIGHT_UI 138    // the main window's controls
+// Per-language integers (RCDATA): font heights in logical units. LARGE: list boxes, edits and combo boxes; TAB:
+// the registration dialog's tab control; TEXT: labels, buttons and edits of the registration dialog, the manager,
+// the input box and the wizard; TREE: program trees and lists; UI: the main window's controls.
+#define IDR_HEIGHT_LARGE 133
+#define IDR_HEIGHT_TAB 135
+#define IDR_HEIGHT_TEXT 136
+#define IDR_HEIGHT_TREE 137
+#define IDR_HEIGHT_UI 138
 
 // Bitmaps: the round-button pictures are these bases plus a state and a set (see ButtonImage.h); the wizard's picture
 #define IDB_NO_PROGRAM 500
