@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 NATIVE := $(BUILD)/native
 WIN := $(BUILD)/win64
 
-.PHONY: all bootstrap native win64 test run dist bench clean screenshots format format-check tidy
+.PHONY: all bootstrap native win64 test run dist installer bench clean screenshots format format-check tidy
 
 all: native win64
 
@@ -33,6 +33,10 @@ run: bootstrap win64
 
 dist: win64
 	tools/make-dist $(WIN) dist
+
+# TapstartSetup.exe, the installer of everything dist/ holds.
+installer: bootstrap dist
+	tools/make-installer dist dist/TapstartSetup.exe
 
 bench: bootstrap win64
 	tools/run-bench $(WIN)

@@ -2,10 +2,10 @@
 #include "mainwnd/CfrmMain_win32.h"
 
 #include <commctrl.h>
-#include <htmlhelp.h>
 #include <shellapi.h>
 #include <stdlib.h>
 
+#include "app/Help_win32.h"
 #include "app/Helpers.h"
 #include "app/Helpers_win32.h"
 #include "mainwnd/ButtonImage.h"
@@ -433,17 +433,7 @@ void CfrmMain::cmdApply_Click() {
   Notify();
 }
 
-void CfrmMain::cmdHelp_Click() {
-  const std::wstring title = LoadStr(IDS_TITLE) + LoadStr(IDS_HELP_SUFFIX);
-  if (HWND help = FindWindowW(L"HH Parent", title.c_str())) {
-    HWND popup = GetLastActivePopup(help);
-    SetForegroundWindow(popup != nullptr ? popup : help);
-    return;
-  }
-  const std::wstring path = ProgramFolder() + L"pantik.chm";
-  const auto help = SystemFunction<HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR)>(L"hhctrl.ocx", "HtmlHelpW");
-  if (help != nullptr) help(nullptr, path.c_str(), HH_DISPLAY_TOPIC, 0);
-}
+void CfrmMain::cmdHelp_Click() { OpenHelp(HelpTopic::MainWindow); }
 
 void CfrmMain::ChangePattern(PageIndex pageIndex) {
   ButtonTabPage* self = ButtonPage(pageIndex);
