@@ -11,8 +11,8 @@ namespace tapstart {
 // The windows that have a help page of their own.
 enum class HelpTopic { MainWindow, ButtonTab, OnScreenTab, Registration, Wizard, SettingManager, InputBox };
 
-inline constexpr HelpTopic kHelpTopics[] = {HelpTopic::MainWindow,     HelpTopic::ButtonTab, HelpTopic::OnScreenTab,
-                                            HelpTopic::Registration,   HelpTopic::Wizard,    HelpTopic::SettingManager,
+inline constexpr HelpTopic kHelpTopics[] = {HelpTopic::MainWindow,   HelpTopic::ButtonTab, HelpTopic::OnScreenTab,
+                                            HelpTopic::Registration, HelpTopic::Wizard,    HelpTopic::SettingManager,
                                             HelpTopic::InputBox};
 
 // The folder of the pages in a UI language, which is also the name of the help window type of that language:

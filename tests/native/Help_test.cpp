@@ -47,9 +47,16 @@ const std::vector<Language> kLanguages = {
 
 TEST(HelpTopics, LanguageFolderFollowsTheUiLanguage) {
   const std::vector<std::pair<uint16_t, std::u16string>> cases = {
-      {1033, u"en"}, {1041, u"ja"}, {2052, u"zh"},
+      {1033, u"en"},
+      {1041, u"ja"},
+      {2052, u"zh"},
       // Other English, the other Chinese scripts and unknown languages read the English pages.
-      {2057, u"en"}, {1028, u"en"}, {3076, u"en"}, {1031, u"en"}, {0, u"en"}, {0x0811, u"en"},
+      {2057, u"en"},
+      {1028, u"en"},
+      {3076, u"en"},
+      {1031, u"en"},
+      {0, u"en"},
+      {0x0811, u"en"},
   };
   for (const auto& [language, folder] : cases) EXPECT_EQ(HelpLanguageFolder(language), folder) << language;
 }
@@ -174,7 +181,8 @@ TEST(HelpFile, EveryLanguageHasTheSamePagesAndTheProjectListsThemAll) {
     for (const auto& file : fs::directory_iterator(Source("docs/help/" + language.folder))) {
       const std::string name = file.path().filename().string();
       pages[language.folder].insert(name);
-      EXPECT_TRUE(listed.count(language.folder + "/" + name)) << language.folder << "/" << name << " is not in the project";
+      EXPECT_TRUE(listed.count(language.folder + "/" + name))
+          << language.folder << "/" << name << " is not in the project";
     }
   }
   EXPECT_EQ(pages["ja"], pages["en"]);

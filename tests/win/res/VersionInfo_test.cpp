@@ -92,8 +92,9 @@ TEST(VersionInfo, EveryProgramCarriesTheProductVersionInThreeLanguages) {
       const wchar_t* description;
       const wchar_t* holder;
     };
-    for (const Block& b : {Block{kEnglish, c.english, L"Tapstart team"}, Block{kJapanese, c.japanese, L"Tapstart チーム"},
-                           Block{kChinese, c.chinese, L"Tapstart 团队"}}) {
+    for (const Block& b :
+         {Block{kEnglish, c.english, L"Tapstart team"}, Block{kJapanese, c.japanese, L"Tapstart チーム"},
+          Block{kChinese, c.chinese, L"Tapstart 团队"}}) {
       SCOPED_TRACE(b.language);
       EXPECT_EQ(v.Text(b.language, L"ProductName"), L"Tapstart");
       EXPECT_EQ(v.Text(b.language, L"FileDescription"), b.description);
