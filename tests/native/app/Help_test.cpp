@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "app/HelpTopics.h"
+#include "native/res/StringTableScript.h"
+#include "res/resource.h"
 
 namespace tapstart {
 namespace {
@@ -26,12 +28,7 @@ std::string Narrow(const std::u16string& s) {
 
 fs::path Source(const std::string& relative) { return fs::path(TAPSTART_SOURCE_DIR) / relative; }
 
-std::string ReadSource(const std::string& relative) {
-  std::ifstream in(Source(relative), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using test::ReadSource;
 
 struct Language {
   uint16_t id;
@@ -189,32 +186,7 @@ TEST(HelpFile, EveryLanguageHasTheSamePagesAndTheProjectListsThemAll) {
   EXPECT_EQ(pages["zh"], pages["en"]);
 }
 
-// A string table with each text's escapes resolved: \n, \t, \\, \" and "" for one quote.
-std::map<int, std::string> StringTable(const std::string& file) {
-  std::map<int, std::string> table;
-  static const std::regex entry(R"re(^\s*(\d+)\s*,?\s*"((?:[^"]|"")*)")re");
-  std::istringstream lines(ReadSource(file));
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::smatch m;
-    if (!std::regex_search(line, m, entry)) continue;
-    std::string text;
-    const std::string body = m[2];
-    for (size_t i = 0; i < body.size(); ++i) {
-      if (body[i] == '"' && i + 1 < body.size() && body[i + 1] == '"') {
-        text += '"';
-        ++i;
-      } else if (body[i] == '\\' && i + 1 < body.size()) {
-        const char e = body[++i];
-        text += e == 'n' ? '\n' : e == 't' ? '\t' : e;
-      } else {
-        text += body[i];
-      }
-    }
-    table[std::stoi(m[1])] = text;
-  }
-  return table;
-}
+std::map<int, std::string> StringTable(const std::string& file) { return test::ReadStringTable(file); }
 
 TEST(HelpFile, WindowTypeOfEachLanguageIsTitledAsTheProgramTitlesItsHelp) {
   Project project = ReadProject();
@@ -222,16 +194,16 @@ TEST(HelpFile, WindowTypeOfEachLanguageIsTitledAsTheProgramTitlesItsHelp) {
   for (const Language& language : kLanguages) {
     SCOPED_TRACE(language.folder);
     const auto table = StringTable(language.strings);
-    ASSERT_TRUE(table.count(3000) && table.count(3003));
+    ASSERT_TRUE(table.count(IDS_TITLE) && table.count(IDS_HELP_SUFFIX));
     ASSERT_TRUE(project.windows.count(language.folder));
     const std::vector<std::string>& fields = project.windows.at(language.folder);
     ASSERT_GE(fields.size(), 5u);
-    EXPECT_EQ(fields[0], table.at(3000) + table.at(3003));
+    EXPECT_EQ(fields[0], table.at(IDS_TITLE) + table.at(IDS_HELP_SUFFIX));
     EXPECT_EQ(fields[3], language.folder + "/main.htm");  // default page
     EXPECT_EQ(fields[4], language.folder + "/main.htm");  // home page
   }
   const auto english = StringTable("settings/res/strings_en.rc");
-  EXPECT_EQ(project.options["Title"], english.at(3000) + english.at(3003));
+  EXPECT_EQ(project.options["Title"], english.at(IDS_TITLE) + english.at(IDS_HELP_SUFFIX));
   EXPECT_EQ(project.options["Default Window"], "en");
   EXPECT_EQ(project.options["Default topic"], "en/main.htm");
   EXPECT_EQ(project.options["Compiled file"], "pantik.chm");
