@@ -14,7 +14,7 @@
 namespace tapstart {
 
 // A larger file is not a data file of this program; it is refused unread.
-inline constexpr size_t kMaxDatFileBytes = 16u * 1024u * 1024u;
+inline constexpr size_t kMaxDatFileBytes = size_t{16} * 1024 * 1024;
 
 // The records of a data file's bytes, in file order. Everything outside the quotes is ignored (a byte-order
 // mark included); a trailing record of one or two fields is dropped, and so is an unclosed field. The text
