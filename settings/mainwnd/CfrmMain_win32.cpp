@@ -18,6 +18,8 @@
 #include "ui/Resources_win32.h"
 #include "ui/SystemLibrary_win32.h"
 #include "ui/Text_win32.h"
+#include "wizard/CfrmWizard_win32.h"
+#include "wizard/WizardRun.h"
 
 namespace tapstart {
 namespace {
@@ -172,6 +174,7 @@ BOOL CfrmMain::OnInitDialog() {
   ShowUserData();
   onScreen_->ShowSettings();
   SetupTabsForKeyboard();
+  if (process_.WizardOnly) RunWizardOnly();
   ApplyDispSetting();
   tabs_.ShowCurrentPage();
   PostPageShown();
@@ -393,11 +396,24 @@ void CfrmMain::MarkFocus(int labelId, bool focused) {
 void CfrmMain::EditButton(int record) {
   const int b = record + 1;
   // In the Japanese interface the maker's own set-up program may take such a button over: it is started and
-  // this program ends. When it cannot be started nothing further happens.
+  // this program ends. When it cannot be started, or the user keeps unsaved edits here, nothing further happens.
   if (process_.JapaneseUi() && IsOwnSetupButton(process_.Store, b)) {
-    if (LaunchOwnSetup(b)) process_.EndProcess();
+    (void)HandOverToOwnSetup(hwnd_, b);  // staying here needs nothing more
     return;
   }
+}
+
+// Before the process ends for the maker's set-up program, edits not saved yet are asked about as OK asks:
+// Yes saves them, No drops them, Cancel stays here and hands nothing over.
+bool CfrmMain::HandOverToOwnSetup(HWND owner, int b) {
+  if (model_.IsChanged()) {
+    const int answer =
+        Ask(owner, LoadStr(IDS_SAVE_QUESTION), LoadStr(IDS_SAVE_CAPTION), MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer != IDYES && answer != IDNO) return false;
+    if (answer == IDYES) SaveAndNotify();
+  }
+  if (!LaunchOwnSetup(b)) return false;
+  process_.EndProcess();
 }
 
 void CfrmMain::Notify() { NotifyButtonHandler(*Link); }
@@ -458,9 +474,52 @@ void CfrmMain::ChangePattern(PageIndex pageIndex) {
   onScreen_->RefreshPreview();
 }
 
+// The live set as it stands goes to the store, and the handler hears of it.
+void CfrmMain::SaveAndNotify() {
+  (void)model_.SaveAll();  // a store that cannot be written keeps the live copy on screen, to be saved again
+  Notify();
+}
+
+WizardRequest CfrmMain::WizardRequestFor(int buttonKind) {
+  WizardRequest request;
+  request.wizardOnly = process_.WizardOnly;
+  request.japaneseUi = process_.JapaneseUi();
+  request.buttons = {buttonKind, model_.machine.desktopCount, model_.defaults};
+  request.handOver = [this](HWND sheet, int b) { return HandOverToOwnSetup(sheet, b); };
+  return request;
+}
+
 void CfrmMain::RunWizard(PageIndex page) {
-  // The set-up wizard is opened from here once it exists; until then the command changes nothing.
-  (void)page;
+  const bool notebook = page == kNotebookPage;
+  dialogOpen_ = true;
+  const WizardResult result =
+      RunWizardSheet(hwnd_, process_.Store, WizardRequestFor(WizardButtonKind(notebook, model_.machine.notebookCount)));
+  dialogOpen_ = false;
+  if (!result.finished) return;
+  const int record = WizardResultRecord(notebook, result.selectedButton);
+  if (record < 0 || record >= kButtonSlots) return;
+  model_.live.buttons[record] = result.record;
+  SaveAndNotify();
+  int position = 0;
+  if (ButtonTabPage* shown = PageOfRecord(record, position)) shown->ShowName(position, result.record.name);
+  SetButtonImage(record, kPictureNormal);
+}
+
+// "/w:N": the wizard alone for button N, never the main window; the process ends here on every path.
+void CfrmMain::RunWizardOnly() {
+  const int n = WizardButton;
+  const TabPlan& plan = model_.plan;
+  if (AcceptWizardOnlyButton(n, plan.wizardLimit, plan.layout, model_.machine.recordsInUse)) {
+    const bool notebook = n >= kDesktopButtonKind;
+    const WizardResult result = RunWizardSheet(
+        nullptr, process_.Store, WizardRequestFor(WizardButtonKind(notebook, model_.machine.notebookCount)));
+    if (result.finished) {
+      model_.live.buttons[model_.WizardRecord(n)] = result.record;
+      SaveAndNotify();
+      if (PressAfterWizardOnly(PressAfterWizard, result.record, result.imeChangerCommand)) PressButton(*Link, n);
+    }
+  }
+  process_.EndProcess();
 }
 
 void CfrmMain::RunSettingManager() {
