@@ -51,7 +51,8 @@ bool CwizSelectButton::OnButtonClicked(int id) {
 
 bool CwizSelectButton::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
   if (msg == kMsgFocusCancel) {
-    host_.FocusSheetButton(IDCANCEL);
+    // The sheet creates this page first even when the run starts on another: only a page shown moves the focus.
+    if (IsWindowVisible(hwnd_)) host_.FocusSheetButton(IDCANCEL);
     result = 0;
     return true;
   }
