@@ -13,8 +13,10 @@
 #include "app/Help_win32.h"
 #include "app/Helpers_win32.h"
 #include "registration/DatFile_win32.h"
+#include "registration/ListSources.h"
 #include "registration/RegistrationSources.h"
 #include "res/resource.h"
+#include "shell/DiskFileSystem_win32.h"
 #include "shell/InternetShortcut_win32.h"
 #include "ui/Resources_win32.h"
 #include "ui/Text_win32.h"
@@ -89,8 +91,12 @@ void CfrmWizard::LoadSources() {
   setup_.imeEntries = lists.ime;
   setup_.myComputerName = Utf16(GetMyComputerName());
   setup_.favoritesRoot = Utf16(LoadStr(IDS_SOURCE_FAVORITES));
-  for (const std::u16string& line : ListLines(lists.mediaCenter)) lines_.mediaCenter.push_back(Wide(line));
-  for (const std::u16string& line : lists.keys.lines) lines_.shortcutKeys.push_back(Wide(line));
+  for (const std::u16string& line : ListLines(lists.mediaCenter)) sourceData_.mediaCenter.push_back(Wide(line));
+  for (const std::u16string& line : lists.keys.lines) sourceData_.shortcutKeys.push_back(Wide(line));
+  sourceData_.favorites = setup_.sources.ieMenu == 1;
+  (void)sourceData_.drives.Refresh(DiskFileSystem());  // no drive leaves the computer's root without children
+  sourceData_.computerName = Wide(setup_.myComputerName);
+  SetImeChangerPath(lists.ime, sourceData_.driveRules.changer);
   if (!lists.ime.empty()) result_.imeChangerCommand = lists.ime.front().command;
   model_ = std::make_unique<WizardModel>(setup_, static_cast<const WizardSystem&>(*this));
 }
@@ -156,8 +162,10 @@ void CfrmWizard::Initialise() {
   CreateOwnFinish();
   SendMessageW(sheet_, WM_SETICON, ICON_BIG,
                reinterpret_cast<LPARAM>(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN))));
-  singleProgram_.Sources().FillLists(lines_);
-  somePrograms_.Sources().FillLists(lines_);
+  singleProgram_.Sources().Fill(sourceData_);
+  // The drives tree of the several-programs page leaves the IME changer out: it cannot be one of several.
+  sourceData_.driveRules.severalPrograms = true;
+  somePrograms_.Sources().Fill(sourceData_);
   buttonName_.SendItem(IDC_WIZN_EDIT, EM_LIMITTEXT, kNameLimit);
   Show(model_->Start());
   SetTabOrder();
@@ -430,6 +438,9 @@ bool CfrmWizard::PreTranslate(MSG& msg) {
     case VK_RIGHT:
     case VK_DOWN:
       return MoveAmongButtons(msg);
+    case VK_RETURN:
+      // Enter on a tree opens or closes its item instead of moving on.
+      return singleProgram_.Sources().ToggleCaret(msg.hwnd) || somePrograms_.Sources().ToggleCaret(msg.hwnd);
     default:
       return false;
   }
@@ -479,7 +490,10 @@ const WizardSourcePane* CfrmWizard::PaneOfStep() const {
   }
 }
 
-std::optional<TreeSelection> CfrmWizard::SelectedTreeItem(int) const { return std::nullopt; }
+std::optional<TreeSelection> CfrmWizard::SelectedTreeItem(int source) const {
+  const WizardSourcePane* pane = PaneOfStep();
+  return pane != nullptr ? pane->SelectedTreeItem(source) : std::nullopt;
+}
 
 int CfrmWizard::SelectedListLine(int source) const {
   const WizardSourcePane* pane = PaneOfStep();

@@ -108,7 +108,7 @@ class CfrmWizard final : public WizardHost, private WizardSystem {
   WizardRequest request_;
   WizardMachine machine_;
   WizardSetup setup_;
-  WizardListLines lines_;
+  WizardSourceData sourceData_;
   std::unique_ptr<WizardModel> model_;
   Font textFont_;
   Font treeFont_;

@@ -8,6 +8,22 @@ namespace tapstart {
 
 CwizSelectProgramForSingle::CwizSelectProgramForSingle(WizardHost& host) : CwizPage(IDD_WIZ_PROGRAM, host, true) {}
 
+BOOL CwizSelectProgramForSingle::OnInitDialog() {
+  CwizPage::OnInitDialog();
+  // A right click on an item selects it and goes on, as Next does.
+  sources_.Attach(kMsgTreeNext);
+  return TRUE;
+}
+
+bool CwizSelectProgramForSingle::OnPageNotify(NMHDR* header, LRESULT& result) {
+  if (sources_.OnNotify(*header, result)) return true;
+  const std::optional<TreeSelection> item = sources_.SelectionChange(*header);
+  if (!item) return false;
+  host_.Show(host_.Model().SelectTreeItem(*item));
+  host_.MakeNextDefault();
+  return true;
+}
+
 void CwizSelectProgramForSingle::SetTexts() { ApplyCaptions(hwnd_, {{IDC_WIZP_TEXT, IDS_WIZ_PROGRAM_TEXT}}); }
 
 void CwizSelectProgramForSingle::Prepare() { sources_.Show(host_.Model().SourceIndex()); }

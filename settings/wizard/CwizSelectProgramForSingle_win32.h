@@ -10,9 +10,12 @@ class CwizSelectProgramForSingle final : public CwizPage {
  public:
   explicit CwizSelectProgramForSingle(WizardHost& host);
 
+  WizardSourcePane& Sources() { return sources_; }
   const WizardSourcePane& Sources() const { return sources_; }
 
  protected:
+  BOOL OnInitDialog() override;
+  bool OnPageNotify(NMHDR* header, LRESULT& result) override;
   void SetTexts() override;
   void Prepare() override;
   bool OnCommand(int id, int code, HWND control) override;

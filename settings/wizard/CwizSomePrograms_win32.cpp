@@ -45,7 +45,17 @@ CwizSomePrograms::CwizSomePrograms(WizardHost& host) : CwizPage(IDD_WIZ_SOME, ho
 BOOL CwizSomePrograms::OnInitDialog() {
   CwizPage::OnInitDialog();
   for (int id : kEdits) SetWindowSubclass(Item(id), EditProc, kEditSubclass, 0);
+  sources_.Attach(std::nullopt);
   return TRUE;
+}
+
+bool CwizSomePrograms::OnPageNotify(NMHDR* header, LRESULT& result) {
+  if (sources_.OnNotify(*header, result)) return true;
+  const std::optional<TreeSelection> item = sources_.SelectionChange(*header);
+  if (!item) return false;
+  host_.Show(host_.Model().SelectTreeItem(*item));
+  host_.MakeNextDefault();
+  return true;
 }
 
 void CwizSomePrograms::OnDestroy() {

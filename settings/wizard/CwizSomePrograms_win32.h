@@ -14,6 +14,7 @@ class CwizSomePrograms final : public CwizPage {
  public:
   explicit CwizSomePrograms(WizardHost& host);
 
+  WizardSourcePane& Sources() { return sources_; }
   const WizardSourcePane& Sources() const { return sources_; }
   // The program-name edits: the names so far; only the edit of the slot the next program goes to is writable.
   void ShowProgramNames(const std::array<std::u16string, kProgramsPerButton>& names, int writableSlot);
@@ -21,6 +22,7 @@ class CwizSomePrograms final : public CwizPage {
  protected:
   BOOL OnInitDialog() override;
   void OnDestroy() override;
+  bool OnPageNotify(NMHDR* header, LRESULT& result) override;
   void SetTexts() override;
   void Prepare() override;
   std::vector<std::vector<int>> RadioGroups() const override;
