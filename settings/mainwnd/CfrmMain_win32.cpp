@@ -155,10 +155,13 @@ BOOL CfrmMain::OnInitDialog() {
   tabs_.Attach(Item(IDC_MAIN_TAB));
   model_.machine = ReadMachineSettings(process_.Store);
   const std::wstring face = LoadStr(IDS_UI_FACE);
-  const bool created = CreatePages(face);
+  const bool started = CheckStartup();
+  // A wizard-only run shows nothing of this window: it runs before any page is made.
+  if (started && process_.WizardOnly) RunWizardOnly(face);
+  const bool created = started && CreatePages(face);
   EnableItem(IDC_MAIN_APPLY, true);
 
-  if (!created || !CheckStartup()) {
+  if (!created) {
     // Ended inside initialisation, the dialog is never shown: the process ends quietly with exit code 0.
     refused_ = true;
     process_.StartupEvent.Reset();
@@ -174,7 +177,6 @@ BOOL CfrmMain::OnInitDialog() {
   ShowUserData();
   onScreen_->ShowSettings();
   SetupTabsForKeyboard();
-  if (process_.WizardOnly) RunWizardOnly();
   ApplyDispSetting();
   tabs_.ShowCurrentPage();
   PostPageShown();
@@ -505,8 +507,13 @@ void CfrmMain::RunWizard(PageIndex page) {
   SetButtonImage(record, kPictureNormal);
 }
 
-// "/w:N": the wizard alone for button N, never the main window; the process ends here on every path.
-void CfrmMain::RunWizardOnly() {
+// "/w:N": the wizard alone for button N, never the main window; the process ends here on every path. Only what
+// the run needs is loaded: the current set and the tab plan. The on-screen settings are neither shown nor
+// changed here, so they are read without the font list and not written back.
+void CfrmMain::RunWizardOnly(const std::wstring& face) {
+  model_.Load(Utf16(face), {});
+  (void)model_.PatternNames();  // a current set beyond the sets stored is set 1, as the main window has it
+  model_.PlanTabs(keyboardBits_, InitialTab);
   const int n = WizardButton;
   const TabPlan& plan = model_.plan;
   if (AcceptWizardOnlyButton(n, plan.wizardLimit, plan.layout, model_.machine.recordsInUse)) {
@@ -515,7 +522,8 @@ void CfrmMain::RunWizardOnly() {
         nullptr, process_.Store, WizardRequestFor(WizardButtonKind(notebook, model_.machine.notebookCount)));
     if (result.finished) {
       model_.live.buttons[model_.WizardRecord(n)] = result.record;
-      SaveAndNotify();
+      (void)process_.Store.SaveUserData(model_.currUser, model_.live);  // nothing is left to keep on failure
+      Notify();
       if (PressAfterWizardOnly(PressAfterWizard, result.record, result.imeChangerCommand)) PressButton(*Link, n);
     }
   }

@@ -104,7 +104,7 @@ class CfrmMain : public Dialog, public MainServices {
   // The set-up wizard: what it is given, the wizard-only run, saving what it brings back, and the hand-over
   // of a button to the maker's set-up program (false: nothing was handed over).
   WizardRequest WizardRequestFor(int buttonKind);
-  [[noreturn]] void RunWizardOnly();
+  [[noreturn]] void RunWizardOnly(const std::wstring& face);
   void SaveAndNotify();
   bool HandOverToOwnSetup(HWND owner, int b);
   std::vector<ButtonTabPage*> FilledButtonPages() const;

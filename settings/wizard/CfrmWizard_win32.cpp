@@ -44,17 +44,25 @@ RECT ChildRect(HWND parent, HWND child) {
 
 bool Usable(HWND w) { return w != nullptr && IsWindowVisible(w) && IsWindowEnabled(w); }
 
-// Gives the sheet's template the extended style of a window with a task-bar button of its own.
-void AddAppWindowStyle(void* dialogTemplate) {
+// The sheet's template: created hidden, so that laying it out costs no painting (it is shown once ready), and
+// in a wizard-only run with a task-bar button of its own.
+void AdjustSheetTemplate(void* dialogTemplate, bool appWindow) {
   auto* bytes = static_cast<BYTE*>(dialogTemplate);
   WORD signature = 0;
   std::memcpy(&signature, bytes + 2, sizeof signature);
-  // An extended template keeps its extended style after the help id; a plain one right after the style.
-  BYTE* exStyle = signature == 0xFFFF ? bytes + 8 : bytes + 4;
+  // An extended template: help id, extended style, style; a plain one: style, extended style.
+  const bool extended = signature == 0xFFFF;
+  BYTE* const exStyleAt = extended ? bytes + 8 : bytes + 4;
+  BYTE* const styleAt = extended ? bytes + 12 : bytes;
   DWORD style = 0;
-  std::memcpy(&style, exStyle, sizeof style);
-  style |= WS_EX_APPWINDOW;
-  std::memcpy(exStyle, &style, sizeof style);
+  std::memcpy(&style, styleAt, sizeof style);
+  style &= ~static_cast<DWORD>(WS_VISIBLE);
+  std::memcpy(styleAt, &style, sizeof style);
+  if (!appWindow) return;
+  DWORD exStyle = 0;
+  std::memcpy(&exStyle, exStyleAt, sizeof exStyle);
+  exStyle |= WS_EX_APPWINDOW;
+  std::memcpy(exStyleAt, &exStyle, sizeof exStyle);
 }
 
 }  // namespace
@@ -94,7 +102,6 @@ void CfrmWizard::LoadSources() {
   for (const std::u16string& line : ListLines(lists.mediaCenter)) sourceData_.mediaCenter.push_back(Wide(line));
   for (const std::u16string& line : lists.keys.lines) sourceData_.shortcutKeys.push_back(Wide(line));
   sourceData_.favorites = setup_.sources.ieMenu == 1;
-  (void)sourceData_.drives.Refresh(DiskFileSystem());  // no drive leaves the computer's root without children
   sourceData_.computerName = Wide(setup_.myComputerName);
   SetImeChangerPath(lists.ime, sourceData_.driveRules.changer);
   if (!lists.ime.empty()) result_.imeChangerCommand = lists.ime.front().command;
@@ -146,7 +153,7 @@ bool CfrmWizard::AddOtherPages() {
 int CALLBACK CfrmWizard::SheetCallback(HWND sheet, UINT msg, LPARAM l) {
   CfrmWizard* self = g_creating;
   if (self == nullptr) return 0;
-  if (msg == PSCB_PRECREATE && self->request_.wizardOnly && l != 0) AddAppWindowStyle(reinterpret_cast<void*>(l));
+  if (msg == PSCB_PRECREATE && l != 0) AdjustSheetTemplate(reinterpret_cast<void*>(l), self->request_.wizardOnly);
   if (msg == PSCB_INITIALIZED) {
     self->sheet_ = sheet;
     SetWindowSubclass(sheet, SheetProc, kSheetSubclass, reinterpret_cast<DWORD_PTR>(self));
@@ -162,10 +169,8 @@ void CfrmWizard::Initialise() {
   CreateOwnFinish();
   SendMessageW(sheet_, WM_SETICON, ICON_BIG,
                reinterpret_cast<LPARAM>(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAIN))));
-  singleProgram_.Sources().Fill(sourceData_);
-  // The drives tree of the several-programs page leaves the IME changer out: it cannot be one of several.
-  sourceData_.driveRules.severalPrograms = true;
-  somePrograms_.Sources().Fill(sourceData_);
+  singleProgram_.Sources().FillLists(sourceData_);
+  somePrograms_.Sources().FillLists(sourceData_);
   buttonName_.SendItem(IDC_WIZN_EDIT, EM_LIMITTEXT, kNameLimit);
   Show(model_->Start());
   SetTabOrder();
@@ -330,7 +335,26 @@ void CfrmWizard::End(bool finished) {
 }
 
 void CfrmWizard::Command(WizardDirection direction) {
-  if (!ended_) Show(model_->Press(direction));
+  if (ended_) return;
+  if (direction == WizardDirection::Next) FillTreesAhead();
+  Show(model_->Press(direction));
+}
+
+// The trees are filled, to their first level, when a program page is about to be shown for the first time:
+// the first page never waits for folders and drives.
+void CfrmWizard::FillTreesAhead() {
+  const WizardStep step = model_->Step();
+  if (step != WizardStep::Source && step != WizardStep::ButtonName) return;
+  if (!drivesRead_) {
+    drivesRead_ = true;
+    (void)sourceData_.drives.Refresh(DiskFileSystem());  // no drive leaves the computer's root without children
+  }
+  if (step == WizardStep::Source) {
+    singleProgram_.Sources().FillTrees(sourceData_, false);
+  } else {
+    // The drives tree of the several-programs page leaves the IME changer out: it cannot be one of several.
+    somePrograms_.Sources().FillTrees(sourceData_, true);
+  }
 }
 
 // A command from a button, a key or PSM_PRESSBUTTON; a button that is hidden or disabled presses nothing.

@@ -96,6 +96,7 @@ class CfrmWizard final : public WizardHost, private WizardSystem {
   DWORD PageFlags() const { return helpShown_ ? PSP_HASHELP : 0; }
 
   void Command(WizardDirection direction);
+  void FillTreesAhead();
   void PressButtonOf(int id);
   void AskToCancel();
   void HandOver(int button);
@@ -122,6 +123,7 @@ class CfrmWizard final : public WizardHost, private WizardSystem {
   HWND sheet_ = nullptr;
   HWND owner_ = nullptr;
   RECT pagePlace_{};
+  bool drivesRead_ = false;
   bool helpShown_ = false;
   bool ended_ = false;
   WizardResult result_;

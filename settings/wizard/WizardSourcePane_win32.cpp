@@ -31,15 +31,22 @@ void WizardSourcePane::Attach(std::optional<UINT> rightClickMessage) {
   (void)shortcutKeys_.Attach(page_.Item(IDC_WIZP_SHORTCUT_KEY), nullptr);
 }
 
-void WizardSourcePane::Fill(const WizardSourceData& data) {
+void WizardSourcePane::FillLists(const WizardSourceData& data) {
   FillList(mediaCenter_.View(), data.mediaCenter);
   FillList(shortcutKeys_.View(), data.shortcutKeys);
+}
+
+void WizardSourcePane::FillTrees(const WizardSourceData& data, bool severalPrograms) {
+  if (treesFilled_) return;
+  treesFilled_ = true;
   startMenu_->FillStartMenu(UserStartMenuFolder(), LoadStr(IDS_START_MENU_ROOT));
   if (data.favorites) {
     const std::wstring folder = FavoritesFolder();
     if (!folder.empty()) favorites_->FillFavorites(folder, LoadStr(IDS_SOURCE_FAVORITES));
   }
-  allFiles_->FillAllFiles(data.drives, data.computerName, data.driveRules);
+  DriveFolderRules rules = data.driveRules;
+  rules.severalPrograms = severalPrograms;
+  allFiles_->FillAllFiles(data.drives, data.computerName, rules);
 }
 
 void WizardSourcePane::Show(int source) const {

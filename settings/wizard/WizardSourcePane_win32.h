@@ -34,7 +34,9 @@ class WizardSourcePane {
   // Takes over the page's controls; a right click on a tree item posts `message` with the Next button's id to
   // the page when it is set, and otherwise the tree keeps its own handling.
   void Attach(std::optional<UINT> rightClickMessage);
-  void Fill(const WizardSourceData& data);
+  void FillLists(const WizardSourceData& data);
+  // The trees' roots and first levels, once; severalPrograms: the drives tree leaves the IME changer out.
+  void FillTrees(const WizardSourceData& data, bool severalPrograms);
   // Hides every source control and shows the one of the source (none for the IME Changer).
   void Show(int source) const;
   // The selected item of a tree source's tree (its caret item), or nothing.
@@ -58,6 +60,7 @@ class WizardSourcePane {
 
   const Window& page_;
   std::unique_ptr<PostOnRightClick> rightClick_;
+  bool treesFilled_ = false;
   std::unique_ptr<CTreeViewUtl> startMenu_ = std::make_unique<CTreeViewUtl>(TreeKind::StartMenu);
   std::unique_ptr<CTreeViewUtl> favorites_ = std::make_unique<CTreeViewUtl>(TreeKind::Favorites);
   std::unique_ptr<CTreeViewUtl> allFiles_ = std::make_unique<CTreeViewUtl>(TreeKind::AllFiles);
