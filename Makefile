@@ -41,6 +41,7 @@ installer: bootstrap dist
 bench: bootstrap win64
 	tools/run-bench $(WIN)
 	tools/bench-mainwnd $(WIN)
+	tools/bench-wizard $(WIN)
 
 screenshots: bootstrap win64
 	tools/screenshot --all $(WIN) docs/screenshots

@@ -86,9 +86,10 @@ class Dialog : public Window {
     return false;
   }
   virtual void OnDestroy() {}
+  // The dialog procedure: the object comes from WM_INITDIALOG's parameter (a property page passes its own).
+  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
 
  private:
-  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
   INT_PTR Dispatch(UINT msg, WPARAM w, LPARAM l);
   bool RouteCommand(int id, int code, HWND control);
   UINT templateId_;

@@ -18,6 +18,8 @@
 #include "ui/Resources_win32.h"
 #include "ui/SystemLibrary_win32.h"
 #include "ui/Text_win32.h"
+#include "wizard/CfrmWizard_win32.h"
+#include "wizard/WizardRun.h"
 
 namespace tapstart {
 namespace {
@@ -153,10 +155,13 @@ BOOL CfrmMain::OnInitDialog() {
   tabs_.Attach(Item(IDC_MAIN_TAB));
   model_.machine = ReadMachineSettings(process_.Store);
   const std::wstring face = LoadStr(IDS_UI_FACE);
-  const bool created = CreatePages(face);
+  const bool started = CheckStartup();
+  // A wizard-only run shows nothing of this window: it runs before any page is made.
+  if (started && process_.WizardOnly) RunWizardOnly(face);
+  const bool created = started && CreatePages(face);
   EnableItem(IDC_MAIN_APPLY, true);
 
-  if (!created || !CheckStartup()) {
+  if (!created) {
     // Ended inside initialisation, the dialog is never shown: the process ends quietly with exit code 0.
     refused_ = true;
     process_.StartupEvent.Reset();
@@ -393,11 +398,24 @@ void CfrmMain::MarkFocus(int labelId, bool focused) {
 void CfrmMain::EditButton(int record) {
   const int b = record + 1;
   // In the Japanese interface the maker's own set-up program may take such a button over: it is started and
-  // this program ends. When it cannot be started nothing further happens.
+  // this program ends. When it cannot be started, or the user keeps unsaved edits here, nothing further happens.
   if (process_.JapaneseUi() && IsOwnSetupButton(process_.Store, b)) {
-    if (LaunchOwnSetup(b)) process_.EndProcess();
+    (void)HandOverToOwnSetup(hwnd_, b);  // staying here needs nothing more
     return;
   }
+}
+
+// Before the process ends for the maker's set-up program, edits not saved yet are asked about as OK asks:
+// Yes saves them, No drops them, Cancel stays here and hands nothing over.
+bool CfrmMain::HandOverToOwnSetup(HWND owner, int b) {
+  if (model_.IsChanged()) {
+    const int answer =
+        Ask(owner, LoadStr(IDS_SAVE_QUESTION), LoadStr(IDS_SAVE_CAPTION), MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer != IDYES && answer != IDNO) return false;
+    if (answer == IDYES) SaveAndNotify();
+  }
+  if (!LaunchOwnSetup(b)) return false;
+  process_.EndProcess();
 }
 
 void CfrmMain::Notify() { NotifyButtonHandler(*Link); }
@@ -458,9 +476,58 @@ void CfrmMain::ChangePattern(PageIndex pageIndex) {
   onScreen_->RefreshPreview();
 }
 
+// The live set as it stands goes to the store, and the handler hears of it.
+void CfrmMain::SaveAndNotify() {
+  (void)model_.SaveAll();  // a store that cannot be written keeps the live copy on screen, to be saved again
+  Notify();
+}
+
+WizardRequest CfrmMain::WizardRequestFor(int buttonKind) {
+  WizardRequest request;
+  request.wizardOnly = process_.WizardOnly;
+  request.japaneseUi = process_.JapaneseUi();
+  request.buttons = {buttonKind, model_.machine.desktopCount, model_.defaults};
+  request.handOver = [this](HWND sheet, int b) { return HandOverToOwnSetup(sheet, b); };
+  return request;
+}
+
 void CfrmMain::RunWizard(PageIndex page) {
-  // The set-up wizard is opened from here once it exists; until then the command changes nothing.
-  (void)page;
+  const bool notebook = page == kNotebookPage;
+  dialogOpen_ = true;
+  const WizardResult result =
+      RunWizardSheet(hwnd_, process_.Store, WizardRequestFor(WizardButtonKind(notebook, model_.machine.notebookCount)));
+  dialogOpen_ = false;
+  if (!result.finished) return;
+  const int record = WizardResultRecord(notebook, result.selectedButton);
+  if (record < 0 || record >= kButtonSlots) return;
+  model_.live.buttons[record] = result.record;
+  SaveAndNotify();
+  int position = 0;
+  if (ButtonTabPage* shown = PageOfRecord(record, position)) shown->ShowName(position, result.record.name);
+  SetButtonImage(record, kPictureNormal);
+}
+
+// "/w:N": the wizard alone for button N, never the main window; the process ends here on every path. Only what
+// the run needs is loaded: the current set and the tab plan. The on-screen settings are neither shown nor
+// changed here, so they are read without the font list and not written back.
+void CfrmMain::RunWizardOnly(const std::wstring& face) {
+  model_.Load(Utf16(face), {});
+  (void)model_.PatternNames();  // a current set beyond the sets stored is set 1, as the main window has it
+  model_.PlanTabs(keyboardBits_, InitialTab);
+  const int n = WizardButton;
+  const TabPlan& plan = model_.plan;
+  if (AcceptWizardOnlyButton(n, plan.wizardLimit, plan.layout, model_.machine.recordsInUse)) {
+    const bool notebook = n >= kDesktopButtonKind;
+    const WizardResult result = RunWizardSheet(
+        nullptr, process_.Store, WizardRequestFor(WizardButtonKind(notebook, model_.machine.notebookCount)));
+    if (result.finished) {
+      model_.live.buttons[model_.WizardRecord(n)] = result.record;
+      (void)process_.Store.SaveUserData(model_.currUser, model_.live);  // nothing is left to keep on failure
+      Notify();
+      if (PressAfterWizardOnly(PressAfterWizard, result.record, result.imeChangerCommand)) PressButton(*Link, n);
+    }
+  }
+  process_.EndProcess();
 }
 
 void CfrmMain::RunSettingManager() {

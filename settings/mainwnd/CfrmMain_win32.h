@@ -14,6 +14,7 @@
 #include "mainwnd/MainServices.h"
 #include "ui/Dialog_win32.h"
 #include "ui/Handles_win32.h"
+#include "wizard/CfrmWizard_win32.h"
 
 namespace tapstart {
 
@@ -100,6 +101,12 @@ class CfrmMain : public Dialog, public MainServices {
   void ApplyDispSetting();
   void Notify();
   bool AskToSave(int& answer);
+  // The set-up wizard: what it is given, the wizard-only run, saving what it brings back, and the hand-over
+  // of a button to the maker's set-up program (false: nothing was handed over).
+  WizardRequest WizardRequestFor(int buttonKind);
+  [[noreturn]] void RunWizardOnly(const std::wstring& face);
+  void SaveAndNotify();
+  bool HandOverToOwnSetup(HWND owner, int b);
   std::vector<ButtonTabPage*> FilledButtonPages() const;
   ButtonTabPage* ButtonPage(PageIndex page) const;
   ButtonTabPage* PageOfRecord(int record, int& position) const;

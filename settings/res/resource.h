@@ -102,6 +102,80 @@
 #define IDC_INPUT_PROMPT 1008
 #define IDC_INPUT_EDIT 1009
 
+// Set-up wizard: its seven pages in the order the sheet holds them, and their controls
+#define IDD_WIZ_BUTTON 51000
+#define IDD_WIZ_METHOD 52000
+#define IDD_WIZ_SOURCE 53000
+#define IDD_WIZ_PROGRAM 54000
+#define IDD_WIZ_FINISH 55000
+#define IDD_WIZ_NAME 56000
+#define IDD_WIZ_SOME 57000
+
+// The property sheet's own buttons in wizard mode, and the wizard's Finish button beside them
+#define IDC_WIZ_BACK 12323
+#define IDC_WIZ_NEXT 12324
+#define IDC_WIZ_FINISH 12325
+#define IDC_WIZ_HELP 9
+#define IDC_WIZ_OWN_FINISH 50006
+// The picture at the left of every page but the several-programs page
+#define IDC_WIZ_PICTURE 50005
+
+#define IDC_WIZB_TEXT 55001
+#define IDC_WIZB_RADIO1 55002
+#define IDC_WIZB_RADIO2 55003
+#define IDC_WIZB_RADIO3 55004
+#define IDC_WIZB_RADIO4 55005
+#define IDC_WIZB_RADIO5 55006
+#define IDC_WIZB_CLICK_NEXT 55007
+
+#define IDC_WIZM_TEXT 56001
+#define IDC_WIZM_SINGLE 56002
+#define IDC_WIZM_SEQUENTIAL 56003
+#define IDC_WIZM_SIMULTANEOUS 56004
+#define IDC_WIZM_CLICK_NEXT 56005
+
+#define IDC_WIZS_TEXT 57001
+#define IDC_WIZS_START_MENU 57002
+#define IDC_WIZS_MEDIA_CENTER 57003
+#define IDC_WIZS_FAVORITES 57004
+#define IDC_WIZS_ALL_FILES 57005
+#define IDC_WIZS_SHORTCUT_KEY 57006
+#define IDC_WIZS_IME 57007
+#define IDC_WIZS_CLICK_NEXT 57008
+
+// Both program pages hold the same source controls
+#define IDC_WIZP_TEXT 58001
+#define IDC_WIZP_MEDIA_CENTER 54003
+#define IDC_WIZP_SHORTCUT_KEY 54004
+#define IDC_WIZP_START_MENU 54005
+#define IDC_WIZP_FAVORITES 54006
+#define IDC_WIZP_ALL_FILES 54007
+
+#define IDC_WIZF_TEXT 52001
+#define IDC_WIZF_HINT 52002
+
+#define IDC_WIZN_TEXT 51001
+#define IDC_WIZN_EDIT 51002
+#define IDC_WIZN_CLICK_NEXT 51003
+
+#define IDC_WIZO_START_MENU 53001
+#define IDC_WIZO_MEDIA_CENTER 53002
+#define IDC_WIZO_FAVORITES 53003
+#define IDC_WIZO_ALL_FILES 53004
+#define IDC_WIZO_SHORTCUT_KEY 53005
+#define IDC_WIZO_EDIT1 59001
+#define IDC_WIZO_EDIT2 59002
+#define IDC_WIZO_EDIT3 59003
+#define IDC_WIZO_EDIT4 59004
+#define IDC_WIZO_EDIT5 59005
+#define IDC_WIZO_LABEL1 59006
+#define IDC_WIZO_LABEL2 59007
+#define IDC_WIZO_LABEL3 59008
+#define IDC_WIZO_LABEL4 59009
+#define IDC_WIZO_LABEL5 59010
+#define IDC_WIZO_TEXT 59011
+#define IDC_WIZO_HINT 59012
+
 // Strings: the same ids in the English, Japanese and Chinese tables
 
 // Main window, store file names, data files and the UI face
