@@ -30,6 +30,11 @@ int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& c
   return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
 }
 
+int TrackPopup(HWND owner, HMENU menu, POINT screen) {
+  return static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x,
+                                         screen.y, 0, owner, nullptr));
+}
+
 Dialog::~Dialog() {
   if (hwnd_ != nullptr && !modal_) {
     SetWindowLongPtrW(hwnd_, DWLP_USER, 0);

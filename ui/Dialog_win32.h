@@ -100,4 +100,9 @@ class Dialog : public Window {
 using MessageBoxFn = std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)>;
 int SystemMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
 
+// Shows a popup menu at a point of the screen and returns the id of the item chosen, 0 for none: the system's
+// menu, or a test's choice.
+using MenuFn = std::function<int(HWND owner, HMENU menu, POINT screen)>;
+int TrackPopup(HWND owner, HMENU menu, POINT screen);
+
 }  // namespace tapstart

@@ -13,6 +13,7 @@
 #include "mainwnd/CtabMainOSDTab_win32.h"
 #include "mainwnd/FontList_win32.h"
 #include "manager/CfrmManager_win32.h"
+#include "registration/CfrmSetAp_win32.h"
 #include "res/resource.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
@@ -403,6 +404,23 @@ void CfrmMain::EditButton(int record) {
     (void)HandOverToOwnSetup(hwnd_, b);  // staying here needs nothing more
     return;
   }
+  if (record < 0 || record >= kButtonSlots) return;
+  SetButtonImage(record, kPictureDialogOpen);
+  APPKEY_DATA& live = model_.live.buttons[record];
+  const std::u16string firstPath = live.command[0];
+  const std::u16string firstTitle = live.title[0];
+  dialogOpen_ = true;
+  const std::optional<APPKEY_DATA> edited =
+      RunRegistration(hwnd_, live, {process_.Store, process_.JapaneseUi(), registrationFlags_, imeChanger_});
+  dialogOpen_ = false;
+  if (edited) live = *edited;
+  // The dialog names the button after its first program: a new first program shows its name in the page.
+  if (live.command[0] != firstPath || live.title[0] != firstTitle) {
+    live.name = CutUnits(live.name, kNameLimit);
+    int position = 0;
+    if (ButtonTabPage* page = PageOfRecord(record, position)) page->ShowName(position, live.name);
+  }
+  SetButtonImage(record, kPictureNormal);
 }
 
 // Before the process ends for the maker's set-up program, edits not saved yet are asked about as OK asks:

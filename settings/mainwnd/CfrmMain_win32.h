@@ -12,6 +12,7 @@
 #include "mainwnd/FocusRules.h"
 #include "mainwnd/MainModel.h"
 #include "mainwnd/MainServices.h"
+#include "registration/SetApModel.h"
 #include "ui/Dialog_win32.h"
 #include "ui/Handles_win32.h"
 #include "wizard/CfrmWizard_win32.h"
@@ -137,6 +138,9 @@ class CfrmMain : public Dialog, public MainServices {
   int focusedLabel_ = 0;
   bool appActive_ = false;
   bool dialogOpen_ = false;
+  // Shared by the registration dialog and the wizard for the whole run.
+  RegistrationFlags registrationFlags_;
+  ImeChangerLocation imeChanger_;
   bool refused_ = false;
   std::u16string commandLineText_;  // the joined, trimmed command line as typed
   Hook filterHook_;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -39,5 +40,8 @@ class CfrmInputBox : public Dialog {
 
 // Runs the input box modally over owner; the accepted text on OK, nothing on Cancel.
 std::optional<std::u16string> RunInputBox(HWND owner, const InputBoxRequest& request);
+
+// Asks a name or a parameter with the input box (RunInputBox, or a test's answer); nothing when the user cancels.
+using InputBoxFn = std::function<std::optional<std::u16string>(HWND owner, const InputBoxRequest& request)>;
 
 }  // namespace tapstart

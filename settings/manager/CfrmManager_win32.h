@@ -16,9 +16,6 @@
 
 namespace tapstart {
 
-// Asks a name with the input box; nothing when the user cancels.
-using InputBoxFn = std::function<std::optional<std::u16string>(HWND owner, const InputBoxRequest& request)>;
-
 class CfrmManager : public Dialog {
  public:
   // Reads the set count, the current set and every set from the store.

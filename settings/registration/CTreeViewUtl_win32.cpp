@@ -186,6 +186,13 @@ void CTreeViewUtl::BeginDrag(HTREEITEM item) {
   owner_->TreeDragEnded(*this);
 }
 
+// Keys move from the caret item, and some tree controls take no key at all while there is none: a tree that
+// is used gets one, the first item in view.
+void CTreeViewUtl::EnsureCaret() const {
+  if (View().Caret() != nullptr) return;
+  if (HTREEITEM first = View().FirstVisible()) View().Select(first);
+}
+
 void CTreeViewUtl::OnRightButton(LPARAM at) {
   SetFocus(tree_);
   POINT client{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
@@ -213,6 +220,7 @@ void CTreeViewUtl::OnAppsKey() {
 // host a context-menu message it has no use for.
 LRESULT CALLBACK CTreeViewUtl::Subclass(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<CTreeViewUtl*>(data);
+  if (msg == WM_KEYDOWN || msg == WM_SETFOCUS || msg == WM_LBUTTONDOWN) self->EnsureCaret();
   if (self->owner_ != nullptr) {
     switch (msg) {
       case WM_RBUTTONDOWN:

@@ -89,6 +89,7 @@ class CTreeViewUtl {
   bool Expand(HTREEITEM item, PathPool::Id id);
   int IconOf(PathPool::Id id);
   void BeginDrag(HTREEITEM item);
+  void EnsureCaret() const;
   void OnRightButton(LPARAM at);
   void OnAppsKey();
   static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR data);

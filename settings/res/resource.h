@@ -9,6 +9,7 @@
 #define IDD_DT_TAB 10000
 #define IDD_NT_TAB 10001
 #define IDD_OSD_TAB 10002
+#define IDD_SETAP 40000
 
 // The main window's icon
 #define IDI_MAIN 133
@@ -175,6 +176,43 @@
 #define IDC_WIZO_LABEL5 59010
 #define IDC_WIZO_TEXT 59011
 #define IDC_WIZO_HINT 59012
+
+// Program registration dialog (template 40000): the source tab control, its six source controls (three trees and
+// three lists in one place), the five program slots with their labels, the launch-method radios, the buttons and
+// the hint line
+#define IDC_SETAP_TAB 40001
+#define IDC_SETAP_START_MENU 40002
+#define IDC_SETAP_FAVORITES 40003
+#define IDC_SETAP_ALL_FILES 40004
+#define IDC_SETAP_MEDIA_CENTER 40005
+#define IDC_SETAP_SHORTCUT_KEY 40006
+#define IDC_SETAP_IME 40018
+#define IDC_SETAP_SINGLE 40007
+#define IDC_SETAP_SEQUENTIAL 40008
+#define IDC_SETAP_SIMULTANEOUS 40009
+#define IDC_SETAP_SLOT1 40010
+#define IDC_SETAP_SLOT2 40011
+#define IDC_SETAP_SLOT3 40012
+#define IDC_SETAP_SLOT4 40013
+#define IDC_SETAP_SLOT5 40014
+#define IDC_SETAP_METHOD_GROUP 40016
+#define IDC_SETAP_OK 40017
+#define IDC_SETAP_CANCEL 40019
+#define IDC_SETAP_PROGRAMS_GROUP 40020
+#define IDC_SETAP_LABEL1 40021
+#define IDC_SETAP_LABEL2 40022
+#define IDC_SETAP_LABEL3 40023
+#define IDC_SETAP_LABEL4 40024
+#define IDC_SETAP_LABEL5 40025
+#define IDC_SETAP_HELP 40026
+#define IDC_SETAP_HINT 1046
+
+// The registration dialog's context menus: the slot menu's items, and the Send menus' "Program1" to "Program5",
+// whose ids are the program numbers 1 to 5
+#define IDM_SLOT_CANCEL 1
+#define IDM_SLOT_DELETE 2
+#define IDM_SLOT_PARAMETERS 3
+#define IDM_SEND_PROGRAM1 1
 
 // Strings: the same ids in the English, Japanese and Chinese tables
 
