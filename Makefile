@@ -42,6 +42,7 @@ bench: bootstrap win64
 	tools/run-bench $(WIN)
 	tools/bench-mainwnd $(WIN)
 	tools/bench-wizard $(WIN)
+	tools/bench-registration $(WIN)
 
 screenshots: bootstrap win64
 	tools/screenshot --all $(WIN) docs/screenshots

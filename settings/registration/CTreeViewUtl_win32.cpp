@@ -11,8 +11,6 @@
 namespace tapstart {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-
 ImageList MakeSmallIconList() {
   return ImageList(
       ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), ILC_COLOR32 | ILC_MASK, 16, 16));
@@ -62,16 +60,12 @@ std::wstring FavoritesFolder() { return ShellFolder(CSIDL_FAVORITES); }
 
 CTreeViewUtl::CTreeViewUtl(TreeKind kind) : source_(kind, fs_, sorter_), icons_(MakeSmallIconList()) {}
 
-CTreeViewUtl::~CTreeViewUtl() {
-  if (tree_ != nullptr) RemoveWindowSubclass(tree_, Subclass, kSubclassId);
-}
-
 bool CTreeViewUtl::Attach(HWND tree, TreeOwner* owner) {
   if (tree == nullptr) return false;
   tree_ = tree;
   owner_ = owner;
   View().SetImageList(icons_.Handle());
-  return SetWindowSubclass(tree_, Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  return true;
 }
 
 HTREEITEM CTreeViewUtl::InsertRoot(const TreeEntry& entry, int image) {
@@ -151,6 +145,9 @@ int CTreeViewUtl::IconOf(PathPool::Id id) {
   return image < 0 ? I_IMAGENONE : image;
 }
 
+// The tree reports the mouse and the keys to its parent as notifications; no message is taken from it on the
+// way in, since under Wine each message through a subclass costs a tenth of a millisecond, and a large folder
+// is tens of thousands of inserts.
 bool CTreeViewUtl::OnNotify(const NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != tree_ || tree_ == nullptr) return false;
   result = 0;
@@ -161,21 +158,33 @@ bool CTreeViewUtl::OnNotify(const NMHDR& header, LRESULT& result) {
       if ((expanding.action & TVE_EXPAND) != 0) FillChildren(expanding.itemNew.hItem);
       return true;
     }
-    case TVN_GETDISPINFOW: {
-      auto& info = const_cast<NMTVDISPINFOW&>(reinterpret_cast<const NMTVDISPINFOW&>(header));
-      if ((info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)) == 0) return true;
-      const int image = IconOf(static_cast<PathPool::Id>(info.item.lParam));
-      info.item.iImage = image;
-      info.item.iSelectedImage = image;
-      info.item.mask |= TVIF_DI_SETITEM;  // the tree keeps it and does not ask again
+    case TVN_GETDISPINFOW:
+      SetIcon(const_cast<NMTVDISPINFOW&>(reinterpret_cast<const NMTVDISPINFOW&>(header)).item);
       return true;
-    }
     case TVN_BEGINDRAGW:
       BeginDrag(reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem);
+      return true;
+    case NM_SETFOCUS:
+      EnsureCaret();
+      return true;
+    case TVN_KEYDOWN:
+      OnKey(reinterpret_cast<const NMTVKEYDOWN&>(header).wVKey);
+      return true;
+    case NM_RCLICK:
+      // Handled: the tree then sends no context-menu message.
+      result = OnRightClick() ? 1 : 0;
       return true;
     default:
       return false;
   }
+}
+
+void CTreeViewUtl::SetIcon(TVITEMW& item) {
+  if ((item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)) == 0) return;
+  const int image = IconOf(static_cast<PathPool::Id>(item.lParam));
+  item.iImage = image;
+  item.iSelectedImage = image;
+  item.mask |= TVIF_DI_SETITEM;  // the tree keeps it and does not ask again
 }
 
 void CTreeViewUtl::BeginDrag(HTREEITEM item) {
@@ -187,24 +196,29 @@ void CTreeViewUtl::BeginDrag(HTREEITEM item) {
 }
 
 // Keys move from the caret item, and some tree controls take no key at all while there is none: a tree that
-// is used gets one, the first item in view.
+// gets the focus or a key gets one, the first item in view.
 void CTreeViewUtl::EnsureCaret() const {
   if (View().Caret() != nullptr) return;
   if (HTREEITEM first = View().FirstVisible()) View().Select(first);
 }
 
-void CTreeViewUtl::OnRightButton(LPARAM at) {
-  SetFocus(tree_);
-  POINT client{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+// A right click on an item makes it the caret item, then goes to the host.
+bool CTreeViewUtl::OnRightClick() {
+  if (owner_ == nullptr) return false;
+  const DWORD at = GetMessagePos();
+  POINT screen{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+  POINT client = screen;
+  ScreenToClient(tree_, &client);
   HTREEITEM item = View().HitTest(client);
-  if (item == nullptr) return;
+  if (item == nullptr) return false;
   View().Select(item);
-  POINT screen = client;
-  ClientToScreen(tree_, &screen);
   owner_->TreeRightClick(*this, item, screen);
+  return true;
 }
 
-void CTreeViewUtl::OnAppsKey() {
+void CTreeViewUtl::OnKey(WORD key) {
+  EnsureCaret();
+  if (key != VK_APPS || owner_ == nullptr) return;
   HTREEITEM item = View().Caret();
   if (item == nullptr) return;
   RECT label{};
@@ -214,34 +228,6 @@ void CTreeViewUtl::OnAppsKey() {
     ClientToScreen(tree_, &at);
   }
   owner_->TreeAppsKey(*this, item, at);
-}
-
-// The right button and the Apps key belong to the host; the control's own handling of them would only send the
-// host a context-menu message it has no use for.
-LRESULT CALLBACK CTreeViewUtl::Subclass(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<CTreeViewUtl*>(data);
-  if (msg == WM_KEYDOWN || msg == WM_SETFOCUS || msg == WM_LBUTTONDOWN) self->EnsureCaret();
-  if (self->owner_ != nullptr) {
-    switch (msg) {
-      case WM_RBUTTONDOWN:
-        self->OnRightButton(l);
-        return 0;
-      case WM_RBUTTONUP:
-      case WM_CONTEXTMENU:
-        return 0;
-      case WM_KEYDOWN:
-        if (w != VK_APPS) break;
-        self->OnAppsKey();
-        return 0;
-      default:
-        break;
-    }
-  }
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, Subclass, kSubclassId);
-    self->tree_ = nullptr;
-  }
-  return DefSubclassProc(hwnd, msg, w, l);
 }
 
 }  // namespace tapstart

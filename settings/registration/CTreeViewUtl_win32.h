@@ -54,10 +54,10 @@ class CTreeViewUtl {
   explicit CTreeViewUtl(TreeKind kind);
   CTreeViewUtl(const CTreeViewUtl&) = delete;
   CTreeViewUtl& operator=(const CTreeViewUtl&) = delete;
-  ~CTreeViewUtl();
 
-  // Takes over a tree view: gives it its own image list of small icons and follows its mouse and keys. With
-  // no owner the tree keeps the control's own handling of both.
+  // Takes over a tree view: gives it its own image list of small icons. Its mouse and keys reach the tree
+  // through the notifications its parent forwards (OnNotify); with no owner they keep the control's own
+  // handling.
   [[nodiscard]] bool Attach(HWND tree, TreeOwner* owner);
   HWND Hwnd() const { return tree_; }
   TreeKind Kind() const { return source_.Kind(); }
@@ -76,8 +76,8 @@ class CTreeViewUtl {
   std::wstring RootText() const;
 
   // Notifications of the tree, forwarded by the window that receives them: a folder's first opening fills it,
-  // an item's first drawing asks for its icon, a drag of an item starts. True when the notification was this
-  // tree's and was handled; result: what the window answers.
+  // an item's first drawing asks for its icon, a drag of an item starts, a right click and the Apps key go to
+  // the owner. True when the notification was this tree's and was handled; result: what the window answers.
   bool OnNotify(const NMHDR& header, LRESULT& result);
   // Fills an item's children when it has none yet (the first expansion does it); false when the item turned
   // out to be empty and lost its expand button.
@@ -89,10 +89,10 @@ class CTreeViewUtl {
   bool Expand(HTREEITEM item, PathPool::Id id);
   int IconOf(PathPool::Id id);
   void BeginDrag(HTREEITEM item);
+  void SetIcon(TVITEMW& item);
   void EnsureCaret() const;
-  void OnRightButton(LPARAM at);
-  void OnAppsKey();
-  static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR data);
+  bool OnRightClick();
+  void OnKey(WORD key);
 
   DiskFileSystem fs_;
   LocaleNameSorter sorter_;

@@ -11,7 +11,8 @@ namespace tapstart {
 namespace {
 
 // The small system icon's index, and the type name, which tells Internet shortcuts apart.
-constexpr UINT kInfoFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_TYPENAME;
+constexpr UINT kIndexFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+constexpr UINT kInfoFlags = kIndexFlags | SHGFI_TYPENAME;
 
 DWORD_PTR FileInfo(const wchar_t* path, DWORD attributes, SHFILEINFOW& info, UINT flags) {
   const auto getInfo = SystemFunction<decltype(&SHGetFileInfoW)>(L"shell32.dll", "SHGetFileInfoW");
@@ -62,12 +63,29 @@ Icon IconCache::IconFor(const IconChoice& choice, HIMAGELIST systemList) const {
   return icon;
 }
 
+// Under Wine each question to the shell takes tens of milliseconds: a path whose kind of icon was asked for
+// already gets the answer given then.
 int IconCache::Add(const std::wstring& path, int mode) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const std::optional<std::u16string> kind = SharedIconKind(
+      std::u16string(path.begin(), path.end()),
+      attributes == INVALID_FILE_ATTRIBUTES ? std::nullopt : std::optional<uint32_t>(attributes));
+  if (kind)
+    if (const auto known = byKind_.find(*kind); known != byKind_.end()) return known->second;
+  const int image = AddFromShell(path, mode);
+  if (kind && image >= 0) byKind_.emplace(*kind, image);
+  return image;
+}
+
+int IconCache::AddFromShell(const std::wstring& path, int mode) {
+  const bool favorites = mode == kFavoritesIconMode;
   SHFILEINFOW info{};
-  const auto systemList = reinterpret_cast<HIMAGELIST>(FileInfo(path.c_str(), 0, info, kInfoFlags));
+  // The type name tells Internet shortcuts apart, which matters in the Favorites tree only.
+  const auto systemList =
+      reinterpret_cast<HIMAGELIST>(FileInfo(path.c_str(), 0, info, favorites ? kInfoFlags : kIndexFlags));
   // Without an answer the index stays 0, the shell's icon for a file it does not know.
   const int32_t index = systemList != nullptr ? info.iIcon : 0;
-  const IconChoice choice = ChooseIcon(index, mode, IsInternetShortcutType(info.szTypeName));
+  const IconChoice choice = ChooseIcon(index, mode, favorites && IsInternetShortcutType(info.szTypeName));
   if (const auto known = keys_.Find(choice.key)) return *known;
   const Icon icon = IconFor(choice, systemList);
   if (!icon || ImageList_ReplaceIcon(list_.Get(), -1, icon.Get()) < 0) return -1;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "shell/IconKeys.h"
@@ -23,11 +24,13 @@ class IconCache {
   int Add(const std::wstring& path, int mode);
 
  private:
+  int AddFromShell(const std::wstring& path, int mode);
   bool IsInternetShortcutType(const wchar_t* typeName);
   Icon IconFor(const IconChoice& choice, HIMAGELIST systemList) const;
 
   ImageList list_;
   IconKeys keys_;
+  std::map<std::u16string, int> byKind_;  // image of each kind of icon that paths share (SharedIconKind)
   std::wstring shortcutTypeName_;
   bool shortcutTypeKnown_ = false;
 };

@@ -30,6 +30,13 @@ struct IconChoice {
 // as it names Internet shortcuts (letter case aside). The shell gives index 0 to files it has no icon for.
 IconChoice ChooseIcon(int32_t systemIndex, int mode, bool internetShortcutType);
 
+// The kind of icon a path shows when every path of that kind shows the same one, so that one answer of the shell
+// serves them all: a plain folder (neither read-only nor a system folder: those may carry an icon of their own
+// in their desktop.ini), or a file of a type whose files carry no icon of their own (programs, shortcuts, icons,
+// cursors, screen savers and control panel items do). Nothing for a drive, for a path that could not be
+// examined (attributes missing) and for every other file.
+std::optional<std::u16string> SharedIconKind(std::u16string_view path, std::optional<uint32_t> attributes);
+
 // One key per image of a tree's image list, in image order.
 class IconKeys {
  public:

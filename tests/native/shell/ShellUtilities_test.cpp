@@ -1,6 +1,7 @@
 // The drive list, the folder listing and the icon cache's keys against an in-memory file system.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,32 @@ TEST(IconKeysTest, ChooseIcon_AndEachKeyOnce) {
   EXPECT_FALSE(keys.Find(0));
   EXPECT_EQ(SystemLibraryPath(u"D:\\Win\\System32", u"url.dll"), u"D:\\Win\\System32\\url.dll");
   EXPECT_EQ(SystemLibraryPath(u"D:\\Win\\System32\\", u"url.dll"), u"D:\\Win\\System32\\url.dll");
+}
+
+TEST(IconKeysTest, SharedIconKind_OnlyForPathsWhoseKindDecidesTheIcon) {
+  struct Case {
+    const char16_t* path;
+    std::optional<uint32_t> attributes;
+    std::optional<std::u16string> expected;
+  };
+  const Case cases[] = {
+      {u"c:\\f\\Report.TXT", kAttrArchive, u".txt"},
+      {u"c:\\f\\notes.txt", kAttrNormal, u".txt"},
+      {u"c:\\f\\archive.tar.GZ", kAttrArchive, u".gz"},
+      {u"c:\\f\\README", kAttrArchive, u"."},
+      {u"c:\\f.d\\README", kAttrArchive, u"."},
+      {u"c:\\f\\Sub", kAttrDirectory, u"\\"},
+      {u"c:\\f\\Custom", kAttrDirectory | kAttrReadOnly, std::nullopt},
+      {u"c:\\f\\Fonts", kAttrDirectory | kAttrSystem, std::nullopt},
+      {u"c:\\", kAttrDirectory, std::nullopt},
+      {u"c:", kAttrDirectory, std::nullopt},
+      {u"c:\\f\\tool.EXE", kAttrArchive, std::nullopt},
+      {u"c:\\f\\Notepad.lnk", kAttrArchive, std::nullopt},
+      {u"c:\\f\\News.url", kAttrArchive, std::nullopt},
+      {u"c:\\f\\app.ico", kAttrArchive, std::nullopt},
+      {u"c:\\f\\gone.txt", std::nullopt, std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SharedIconKind(c.path, c.attributes), c.expected) << ToUtf8(c.path);
 }
 
 }  // namespace

@@ -117,6 +117,8 @@ TEST_F(RegistrationEndToEnd, StartMenuShortcutSentToProgram1_IsSavedNotifiedAndS
 
   HWND dialog = WaitForRegistration(pantik_.pid);
   ASSERT_NE(dialog, nullptr);
+  // Tab from the source tabs to the Start Menu tree, End to its last item, the shortcut.
+  PostKey(GetDlgItem(dialog, IDC_SETAP_TAB), VK_TAB);
   HWND tree = GetDlgItem(dialog, IDC_SETAP_START_MENU);
   PostKey(tree, VK_END);
   PostKey(tree, VK_APPS);
