@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <cstring>
 #include <fstream>
 
 #include "SetApFixture.h"
@@ -172,6 +173,29 @@ TEST_F(TreeSendTest, StartMenuShortcut_GoesToTheChosenProgramAndNamesTheButton) 
   Press(dlg, IDC_SETAP_OK);
   ASSERT_TRUE(dialog->Result().has_value());
   EXPECT_EQ(dialog->Result()->command[0], r.command[0]);
+}
+
+// A right click on an item that is not the caret item makes it one and opens the Send menu for it.
+TEST_F(TreeSendTest, RightClick_SendsTheItemUnderTheMouse) {
+  Open(MakeRecord(u"M", {}));
+  const TreeView view = dialog->Tree(TreeKind::StartMenu).View();
+  const HTREEITEM item = TreeChild(TreeKind::StartMenu, view.Root(), L"Tapstart Sample.lnk");
+  ASSERT_NE(item, nullptr);
+  view.Select(view.Root());
+  HWND tree = Ctl(IDC_SETAP_START_MENU);
+  RECT label{};
+  std::memcpy(&label, &item, sizeof item);  // the item goes in, its rectangle comes out
+  ASSERT_TRUE(SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label)));
+  POINT at{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+  POINT screen = at;
+  ClientToScreen(tree, &screen);
+  SetCursorPos(screen.x, screen.y);
+  menuAnswer = 1;
+  PostMessageW(tree, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageW(tree, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  Pump();
+  EXPECT_EQ(view.Caret(), item);
+  EXPECT_EQ(SlotText(0), L"Tapstart Sample");
 }
 
 TEST_F(TreeSendTest, FavoritesInternetShortcut_StoresItsAddress) {
