@@ -136,5 +136,23 @@ TEST_F(StartupTest, CopyAtAnotherPathRunsBesideTheFirst) {
   RemoveTree(dir);
 }
 
+// One file reached in two letter cases is one instance, in any script: the second start ends at once.
+TEST_F(StartupTest, SamePathInAnotherLetterCaseRunsOnce) {
+  const std::wstring dir = MakeTempDir(L"tapstart Zähler Ωmega");
+  ASSERT_TRUE(CopyFileW(PantikExe().c_str(), (dir + L"\\Pantik.exe").c_str(), FALSE));
+  const size_t at = dir.find(L"Zähler");
+  std::wstring other = dir;
+  other.replace(at, 12, L"ZÄHLER ωMEGA");
+  ASSERT_NE(GetFileAttributesW(other.c_str()), INVALID_FILE_ATTRIBUTES) << "the file system folds the case";
+  Started first = Start(dir + L"\\Pantik.exe", L"/k");
+  ASSERT_NE(WaitForVisibleWindow(kClass, {}, first.pid), nullptr);
+  const Outcome second = RunWatching(other + L"\\pantik.exe", L"/k");
+  EXPECT_EQ(second.exitCode, 0u);
+  EXPECT_FALSE(second.showedWindow) << "a second instance of the same file";
+  for (HWND w : TopLevelWindows(kClass, first.pid)) PostMessageW(w, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(first), 0u);
+  RemoveTree(dir);
+}
+
 }  // namespace
 }  // namespace tapstart::test
