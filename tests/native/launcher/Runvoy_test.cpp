@@ -342,10 +342,10 @@ TEST(RunvoyLaunchTest, EmptyProgramPart_StartsNothing) {
     const char16_t* switchText;
     const char16_t* stored;
   };
-  for (const Case& c : {Case{u"/Set1\\AppKey1", u"|||"}, Case{u"/Set1\\AppKey1", u"\""},
-                        Case{u"/Set1\\AppKey1", u"\"\"| x"}, Case{u"/Set1\\AppKey1", u"  | x"},
-                        Case{u"/Set1\\AppKey1", u"\" \""}, Case{u"/TV", u"|tv.exe"}, Case{u"/CD", u"\"\"|"},
-                        Case{u"/Btn1_AP1", u"|||"}}) {
+  for (const Case& c :
+       {Case{u"/Set1\\AppKey1", u"|||"}, Case{u"/Set1\\AppKey1", u"\""}, Case{u"/Set1\\AppKey1", u"\"\"| x"},
+        Case{u"/Set1\\AppKey1", u"  | x"}, Case{u"/Set1\\AppKey1", u"\" \""}, Case{u"/TV", u"|tv.exe"},
+        Case{u"/CD", u"\"\"|"}, Case{u"/Btn1_AP1", u"|||"}}) {
     FakeSystem sys;
     sys.strings[{Hive::CurrentUser, userKey, u"AP1"}] = c.stored;
     sys.strings[{Hive::LocalMachine, kMachine, u"TV_PATH"}] = c.stored;

@@ -107,50 +107,65 @@ struct Operation {
   bool writes;
 };
 
-
 const Operation kOperations[] = {
-    {"LoadUserData", [](SettingsStore& s, MainModel&) {
+    {"LoadUserData",
+     [](SettingsStore& s, MainModel&) {
        USER_DATA set;
        s.LoadUserData(2, set);
        return true;
-     }, false},
-    {"SaveUserData", [](SettingsStore& s, MainModel&) {
+     },
+     false},
+    {"SaveUserData",
+     [](SettingsStore& s, MainModel&) {
        USER_DATA set;
        return s.SaveUserData(4, set);
-     }, true},
+     },
+     true},
     {"WriteProfileText", [](SettingsStore& s, MainModel&) { return s.WriteProfileText(u"USER1", u"UserName", u"x"); },
      true},
     {"SaveOnScreen", [](SettingsStore& s, MainModel&) { return SaveOnScreen(s, ONSCREEN_DATA{}); }, true},
-    {"main window's load", [](SettingsStore&, MainModel& m) {
+    {"main window's load",
+     [](SettingsStore&, MainModel& m) {
        m.Load(u"Arial", {u"Arial"});
        return true;
-     }, false},
+     },
+     false},
     {"pattern list", [](SettingsStore&, MainModel& m) { return !m.PatternNames().empty(); }, false},
     {"Apply", [](SettingsStore&, MainModel& m) { return m.SaveAll(true).Ok(); }, true},
     {"OK's preparation", [](SettingsStore&, MainModel& m) { return m.PrepareOk(); }, true},
     {"pattern change", [](SettingsStore&, MainModel& m) { return m.SwitchPattern(3); }, true},
-    {"after the manager", [](SettingsStore&, MainModel& m) {
+    {"after the manager",
+     [](SettingsStore&, MainModel& m) {
        m.ReloadAfterManager();
        return true;
-     }, false},
+     },
+     false},
     {"manager's list", [](SettingsStore& s, MainModel&) { return SettingManagerModel(s).Count() == 3; }, false},
-    {"manager's add", [](SettingsStore& s, MainModel&) {
+    {"manager's add",
+     [](SettingsStore& s, MainModel&) {
        SettingManagerModel m(s);
        return m.Add(u"New");
-     }, true},
-    {"manager's copy", [](SettingsStore& s, MainModel&) {
+     },
+     true},
+    {"manager's copy",
+     [](SettingsStore& s, MainModel&) {
        SettingManagerModel m(s);
        return m.Copy(u"Copy");
-     }, true},
-    {"manager's rename", [](SettingsStore& s, MainModel&) {
+     },
+     true},
+    {"manager's rename",
+     [](SettingsStore& s, MainModel&) {
        SettingManagerModel m(s);
        return m.Rename(u"Renamed");
-     }, true},
-    {"manager's delete", [](SettingsStore& s, MainModel&) {
+     },
+     true},
+    {"manager's delete",
+     [](SettingsStore& s, MainModel&) {
        SettingManagerModel m(s);
        m.Select(0);
        return m.Delete();
-     }, true},
+     },
+     true},
 };
 
 // Each operation takes the lock once and makes every call to the user's store inside it.

@@ -170,9 +170,9 @@ TEST_F(RunvoyTest, UnknownSwitchOrMissingValue_StartsNothing) {
   SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey4", L"AP1", L"|||");
   SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey5", L"AP1", L"\"");
   SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey6", L"AP1", L"\"\"| x");
-  for (const wchar_t* args : {L"", L"/", L"/tv", L"/Tv", L"/TV ", L"/cd", L"/kbin", L"TV", L"/X", L"/ TV", L"/CD",
-                              L"/Set1\\AppKey1", L"/Set1\\AppKey3", L"/Set9\\AppKey1", L"/Btn1_AP1", L"/Set1\\AppKey4",
-                              L"/Set1\\AppKey5", L"/Set1\\AppKey6"}) {
+  for (const wchar_t* args :
+       {L"", L"/", L"/tv", L"/Tv", L"/TV ", L"/cd", L"/kbin", L"TV", L"/X", L"/ TV", L"/CD", L"/Set1\\AppKey1",
+        L"/Set1\\AppKey3", L"/Set9\\AppKey1", L"/Btn1_AP1", L"/Set1\\AppKey4", L"/Set1\\AppKey5", L"/Set1\\AppKey6"}) {
     EXPECT_EQ(Runvoy(args), 0u) << args;
     ExpectNothingStarted(args);
   }

@@ -540,9 +540,9 @@ TEST_F(MainWindowTest, TabFromThePagesLastStopGoesToOk) {
   };
   ButtonTabPage& dt = *main->DesktopPage();
   ButtonTabPage& nt = *main->NotebookPage();
-  for (const Case& c : {Case{0, dt.Hwnd(), dt.Ids().wizard, dt.Ids().defaults},
-                        Case{1, nt.Hwnd(), nt.Ids().wizard, nt.Ids().defaults},
-                        Case{2, main->OnScreenPage()->Hwnd(), IDC_OSD_SELECT, IDC_OSD_DEFAULT}}) {
+  for (const Case& c :
+       {Case{0, dt.Hwnd(), dt.Ids().wizard, dt.Ids().defaults}, Case{1, nt.Hwnd(), nt.Ids().wizard, nt.Ids().defaults},
+        Case{2, main->OnScreenPage()->Hwnd(), IDC_OSD_SELECT, IDC_OSD_DEFAULT}}) {
     main->ShowTab(c.tab);
     HWND last = GetDlgItem(c.page, c.last);
     SetFocus(last);
@@ -567,8 +567,9 @@ TEST_F(MainWindowTest, SavesThatFailAreReportedOnceAndLoseNothing) {
   ASSERT_TRUE(WritePrivateProfileStringW(L"VARDENZEB", L"NumUser", L"2", profile.c_str()));
   ASSERT_TRUE(WritePrivateProfileStringW(L"USER2", L"UserName", L"Second", profile.c_str()));
   WritePrivateProfileStringW(nullptr, nullptr, nullptr, profile.c_str());
-  ASSERT_TRUE(SetFileAttributesW(profile.c_str(), FILE_ATTRIBUTE_READONLY));
   Open();
+  auto unwritable = std::make_unique<UnwritableFile>(profile);
+  ASSERT_TRUE(unwritable->Held());
   ButtonTabPage& dt = *main->DesktopPage();
   TypeName(dt, 0, L"unsaved");
   const std::wstring both = LoadStr(IDS_SAVE_FAILED_ALL);
@@ -591,7 +592,7 @@ TEST_F(MainWindowTest, SavesThatFailAreReportedOnceAndLoseNothing) {
   EXPECT_EQ(main->Model().live.buttons[0].name, u"unsaved");
   EXPECT_EQ(link.notifications, 0);
 
-  ASSERT_TRUE(SetFileAttributesW(profile.c_str(), FILE_ATTRIBUTE_NORMAL));
+  unwritable.reset();
   asked.clear();
   Press(Main(), IDC_MAIN_APPLY);
   EXPECT_TRUE(asked.empty());

@@ -332,7 +332,8 @@ TEST_F(ManagerDialogTest, AddThatCannotBeSavedIsReportedOnceAndNotShown) {
   Open({u"Home", u"Work"}, 1);
   ASSERT_EQ(ListNames(), (std::vector<std::wstring>{L"Home", L"Work"}));
   WritePrivateProfileStringW(nullptr, nullptr, nullptr, profile.c_str());
-  ASSERT_TRUE(SetFileAttributesW(profile.c_str(), FILE_ATTRIBUTE_READONLY));
+  const UnwritableFile unwritable(profile);
+  ASSERT_TRUE(unwritable.Held());
   nextName = u"Travel";
   Press(dlg, IDC_MGR_ADD);
   ASSERT_EQ(boxes.size(), 1u);
@@ -340,7 +341,6 @@ TEST_F(ManagerDialogTest, AddThatCannotBeSavedIsReportedOnceAndNotShown) {
   EXPECT_EQ(boxes[0].caption, LoadStr(IDS_SAVE_CAPTION));
   EXPECT_EQ(ListNames(), (std::vector<std::wstring>{L"Home", L"Work"}));
   EXPECT_TRUE(Enabled(IDC_MGR_ADD));
-  SetFileAttributesW(profile.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace
