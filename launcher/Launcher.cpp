@@ -31,18 +31,28 @@ std::u16string ReadStored(const LaunchPlan& plan, LauncherSystem& system) {
   return {};
 }
 
+// The stored value under the store's lock. After the wait the value is read all the same: a read changes
+// nothing, and a button press never waits on a program that hangs holding the store.
+std::u16string ReadStoredLocked(const LaunchPlan& plan, LauncherSystem& system, StoreLock& storeLock) {
+  StoreHolds holds(storeLock);
+  const StoreHold hold(holds);
+  return ReadStored(plan, system);
+}
+
 }  // namespace
 
-void Launch(std::u16string_view switchText, LauncherSystem& system) {
+void Launch(std::u16string_view switchText, LauncherSystem& system, StoreLock& storeLock) {
   const LaunchPlan plan = PlanFor(switchText);
   if (plan.source == Source::Nothing) return;
-  const std::u16string stored = ReadStored(plan, system);
+  const std::u16string stored = ReadStoredLocked(plan, system, storeLock);
   const StoredCommand command = plan.split ? SplitStored(stored) : StoredCommand{stored, {}};
-  if (plan.mustExist && (command.program.empty() || !system.Exists(Unquoted(command.program)))) {
+  if (plan.mustExist && (IsEmptyProgram(command.program) || !system.Exists(Unquoted(command.program)))) {
     system.ReportKeyboardToolMissing();
     return;
   }
-  if (command.program.empty()) return;
+  // An empty program part (nothing before the bar, quotes or blanks only) names nothing: handed to the shell it
+  // would open a folder window, or under Wine an error box that keeps the launcher waiting.
+  if (IsEmptyProgram(command.program)) return;
 
   if (plan.mayStartDirectly && system.ReadDword(Hive::LocalMachine, kMachineKey, kDirectStartValue) == 1u) {
     const uint32_t error = system.StartProcess(ProcessCommandLine(command.program, command.parameters));

@@ -18,9 +18,11 @@ std::u16string_view Trimmed(std::u16string_view text) {
 
 StoredCommand SplitStored(std::u16string_view stored) {
   const size_t bar = stored.find(u'|');
-  if (bar == std::u16string_view::npos || bar == 0) return {stored, {}};
+  if (bar == std::u16string_view::npos) return {stored, {}};
   return {stored.substr(0, bar), Trimmed(stored.substr(bar + 1))};
 }
+
+bool IsEmptyProgram(std::u16string_view program) { return Trimmed(Unquoted(Trimmed(program))).empty(); }
 
 std::u16string_view WorkingDirectory(std::u16string_view program) {
   const std::u16string_view path = Unquoted(program);

@@ -38,6 +38,20 @@ inline std::wstring ProgramFolder() {
   return path;
 }
 
+// Letter case folded as the file system compares names: the system's own uppercase table, one UTF-16 unit at a
+// time, the same in every locale (no linguistic casing, which would treat the Turkish dotless i apart). The file
+// system compares file names through that table. A text the system cannot map is kept as it is.
+inline std::u16string FileSystemUpperCase(std::u16string_view text) {
+  if (text.empty()) return {};
+  const std::wstring in = Wide(text);
+  std::wstring out(in.size(), L'\0');
+  const int size = static_cast<int>(in.size());
+  if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, in.data(), size, out.data(), size, nullptr, nullptr, 0) !=
+      size)
+    return std::u16string(text);
+  return Utf16(out);
+}
+
 // Bytes of the text in the system's ANSI code page, the terminating zero not counted.
 inline size_t AnsiByteCount(std::u16string_view text) {
   if (text.empty()) return 0;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "store/RegistryStore_win32.h"
+#include "store/SessionStoreLock_win32.h"
 #include "store/SettingsStore.h"
 #include "ui/Handles_win32.h"
 
@@ -15,7 +16,8 @@ struct ProcessValues {
   KernelHandle StartupEvent;  // the single-instance event, held while the main window lives
   bool WizardOnly = false;    // a "/w:" run: the wizard alone, then the process ends
   RegistryStore Backend;
-  SettingsStore Store{Backend};
+  SessionStoreLock StoreMutex;  // shared with the other programs that use the store
+  SettingsStore Store{Backend, StoreMutex};
 
   // Some sources and the maker's own set-up program belong to the Japanese interface only.
   bool JapaneseUi() const { return UiLanguage == MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN); }

@@ -68,13 +68,11 @@ bool ReadUseIniFile(const SettingsStore& store) {
   return store.GetRegDword(Hive::LocalMachine, kProductKey, u"ZEBINI", 0) != 0;
 }
 
-std::u16string StartupEventName(std::u16string_view programPath) {
-  std::u16string name(programPath.substr(0, programPath.size() < 260 ? programPath.size() : 260));
+std::u16string StartupEventName(std::u16string_view programPath, const CaseFolder& fold) {
+  std::u16string name = fold(programPath.substr(0, programPath.size() < 260 ? programPath.size() : 260));
+  // An event name may hold no "\" (it would name a name space).
   for (auto& c : name)
     if (c == u'\\') c = u'*';
-  // Lower case as the system folds it, so that one file reached in two letter cases is one instance.
-  for (auto& c : name)
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
   return name;
 }
 

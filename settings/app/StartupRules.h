@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,12 @@ bool HasLaunchButtons(std::u16string_view keyboardType);
 // Reads "ZEBINI" from the machine tree: non-zero moves the user settings into the profile file.
 bool ReadUseIniFile(const SettingsStore& store);
 
-// The single-instance event's name: the program's full path, "\" as "*", in lower case.
-std::u16string StartupEventName(std::u16string_view programPath);
+// Letter case folded as the file system compares file names (on Windows, the system's uppercase table applied to
+// each UTF-16 unit); the same length as the text.
+using CaseFolder = std::function<std::u16string(std::u16string_view)>;
+
+// The single-instance event's name: the program's full path (at most 260 characters), "\" as "*", its letter case
+// folded as the file system folds it, so that one file reached in two letter cases is one instance, in any script.
+std::u16string StartupEventName(std::u16string_view programPath, const CaseFolder& fold);
 
 }  // namespace tapstart

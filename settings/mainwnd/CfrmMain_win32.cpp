@@ -77,6 +77,16 @@ LRESULT CALLBACK MessageFilter(int code, WPARAM w, LPARAM l) {
   return CallNextHookEx(nullptr, code, w, l);
 }
 
+// The control of a page that Tab stops at last: the last one in the page's order that is a visible, enabled tab stop.
+HWND LastTabStop(HWND page) {
+  HWND last = nullptr;
+  for (HWND c = GetWindow(page, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    const LONG_PTR style = GetWindowLongPtrW(c, GWL_STYLE);
+    if ((style & WS_TABSTOP) != 0 && (style & WS_VISIBLE) != 0 && (style & WS_DISABLED) == 0) last = c;
+  }
+  return last;
+}
+
 ScreenRect WindowRect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
@@ -112,7 +122,7 @@ bool CfrmMain::CheckStartup() {
   keyboardBits_ = DecimalValue(keyboard);
   InitialTab = -1;
 
-  const std::u16string eventName = StartupEventName(Utf16(ProgramPath().substr(0, MAX_PATH)));
+  const std::u16string eventName = StartupEventName(Utf16(ProgramPath().substr(0, MAX_PATH)), FileSystemUpperCase);
   process_.StartupEvent.Reset(CreateEventW(nullptr, FALSE, FALSE, Wide(eventName).c_str()));
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
     if (HWND first = FindWindowW(kMainWindowClass, LoadStr(IDS_TITLE).c_str())) {
@@ -187,10 +197,13 @@ BOOL CfrmMain::OnInitDialog() {
 
 // Tells the page of the selected tab that it was shown; its next paint places the focus.
 void CfrmMain::PostPageShown() {
+  if (Dialog* target = ShownPage()) PostMessageW(target->Hwnd(), kMsgPageShown, 0, 0);
+}
+
+Dialog* CfrmMain::ShownPage() const {
   const PageIndex page = SelectedPage();
-  if (page == kNoPage) return;
-  Dialog* target = page == kOnScreenPage ? static_cast<Dialog*>(onScreen_) : ButtonPage(page);
-  PostMessageW(target->Hwnd(), kMsgPageShown, 0, 0);
+  if (page == kNoPage) return nullptr;
+  return page == kOnScreenPage ? static_cast<Dialog*>(onScreen_) : ButtonPage(page);
 }
 
 // Three fixed-width tabs need a tab control that wide in every language's dialog units: a narrower one is
@@ -430,7 +443,8 @@ bool CfrmMain::HandOverToOwnSetup(HWND owner, int b) {
     const int answer =
         Ask(owner, LoadStr(IDS_SAVE_QUESTION), LoadStr(IDS_SAVE_CAPTION), MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer != IDYES && answer != IDNO) return false;
-    if (answer == IDYES) SaveAndNotify();
+    // A save that failed was reported; nothing is handed over while the edits are pending.
+    if (answer == IDYES && !SaveAndNotify()) return false;
   }
   if (!LaunchOwnSetup(b)) return false;
   process_.EndProcess();
@@ -443,31 +457,42 @@ bool CfrmMain::AskToSave(int& answer) {
   return answer == IDYES;
 }
 
+void CfrmMain::ReportFailedSave(UINT message) {
+  (void)Ask(hwnd_, LoadStr(message), LoadStr(IDS_SAVE_CAPTION), MB_OK | MB_ICONWARNING);
+}
+
+bool CfrmMain::SaveAndNotify(bool withPatternNumbers) {
+  const SaveResult result = model_.SaveAll(withPatternNumbers);
+  if (!result.Ok()) {
+    ReportFailedSave(FailedSaveMessage(result));
+    return false;
+  }
+  Notify();
+  return true;
+}
+
 void CfrmMain::cmdOK_Click() {
   if (hovered_ >= 0) {
     SetButtonImage(hovered_, kPictureNormal);
     hovered_ = -1;
   }
-  (void)model_.PrepareOk();  // a store that cannot be written loses nothing of the live copy, which stays open
+  // Nothing of the user's own is lost when the preparation cannot write: with no change the window closes, and a
+  // change is saved with the pattern numbers once more, which reports the failure then.
+  const bool prepared = model_.PrepareOk();
   if (!model_.IsChanged()) {
     PostMessageW(hwnd_, WM_CLOSE, 0, 0);
     return;
   }
   int answer = 0;
   if (AskToSave(answer)) {
-    (void)model_.SaveAll();
-    Notify();
-    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    // A save that failed keeps the window open with the changes pending.
+    if (SaveAndNotify(!prepared)) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
   } else if (answer == IDNO) {
     PostMessageW(hwnd_, WM_CLOSE, 0, 0);
   }
 }
 
-void CfrmMain::cmdApply_Click() {
-  (void)model_.SavePatternNumbers();
-  (void)model_.SaveAll();
-  Notify();
-}
+void CfrmMain::cmdApply_Click() { (void)SaveAndNotify(true); }  // a failure was reported, the edits stay pending
 
 void CfrmMain::cmdHelp_Click() { OpenHelp(HelpTopic::MainWindow); }
 
@@ -476,28 +501,35 @@ void CfrmMain::ChangePattern(PageIndex pageIndex) {
   if (self == nullptr) return;
   const int s = self->ComboItem(self->Ids().pattern).Selected();
   if (s < 0 || s + 1 == model_.currUser) return;
+  const auto stay = [&] { self->ComboItem(self->Ids().pattern).Select(model_.currUser - 1); };
+  bool saved = false;
   // Only the buttons belong to a pattern: on-screen changes stay pending for Apply or OK.
   if (!IsUserDataEqual(model_.live, model_.saved, model_.machine.recordsInUse)) {
     int answer = 0;
     if (AskToSave(answer)) {
-      (void)process_.Store.SaveUserData(model_.currUser, model_.live);
+      if (!model_.SaveLiveSet()) {
+        // Loading the other pattern now would drop the changes that could not be saved.
+        ReportFailedSave(IDS_SAVE_FAILED_BUTTONS);
+        stay();
+        return;
+      }
+      saved = true;
     } else if (answer != IDNO) {
-      self->ComboItem(self->Ids().pattern).Select(model_.currUser - 1);
+      stay();
       return;
     }
   }
-  model_.SwitchPattern(s + 1);
+  if (!model_.SwitchPattern(s + 1)) {
+    ReportFailedSave(IDS_SAVE_FAILED_PATTERN);
+    stay();
+    if (saved) Notify();
+    return;
+  }
   for (ButtonTabPage* other : FilledButtonPages())
     if (other != self) other->ComboItem(other->Ids().pattern).Select(s);
   ShowUserData();
   Notify();
   onScreen_->RefreshPreview();
-}
-
-// The live set as it stands goes to the store, and the handler hears of it.
-void CfrmMain::SaveAndNotify() {
-  (void)model_.SaveAll();  // a store that cannot be written keeps the live copy on screen, to be saved again
-  Notify();
 }
 
 WizardRequest CfrmMain::WizardRequestFor(int buttonKind) {
@@ -519,7 +551,7 @@ void CfrmMain::RunWizard(PageIndex page) {
   const int record = WizardResultRecord(notebook, result.selectedButton);
   if (record < 0 || record >= kButtonSlots) return;
   model_.live.buttons[record] = result.record;
-  SaveAndNotify();
+  (void)SaveAndNotify();  // a failure was reported; the button stays pending for Apply or OK
   int position = 0;
   if (ButtonTabPage* shown = PageOfRecord(record, position)) shown->ShowName(position, result.record.name);
   SetButtonImage(record, kPictureNormal);
@@ -540,9 +572,14 @@ void CfrmMain::RunWizardOnly(const std::wstring& face) {
         nullptr, process_.Store, WizardRequestFor(WizardButtonKind(notebook, model_.machine.notebookCount)));
     if (result.finished) {
       model_.live.buttons[model_.WizardRecord(n)] = result.record;
-      (void)process_.Store.SaveUserData(model_.currUser, model_.live);  // nothing is left to keep on failure
-      Notify();
-      if (PressAfterWizardOnly(PressAfterWizard, result.record, result.imeChangerCommand)) PressButton(*Link, n);
+      if (!model_.SaveLiveSet()) {
+        // No window stays open to keep the button pending: the user hears what was not saved, and nothing
+        // is started as if it had been.
+        ReportFailedSave(IDS_SAVE_FAILED_BUTTONS);
+      } else {
+        Notify();
+        if (PressAfterWizardOnly(PressAfterWizard, result.record, result.imeChangerCommand)) PressButton(*Link, n);
+      }
     }
   }
   process_.EndProcess();
@@ -718,6 +755,8 @@ void CfrmMain::RunAltCommand(AltCommand command, ButtonTabPage* page) {
 
 FocusAt CfrmMain::WhereIsFocus(HWND focus) const {
   if (focus == Item(IDC_MAIN_TAB)) return FocusAt::kTabControl;
+  if (const Dialog* page = ShownPage(); page != nullptr && GetParent(focus) == page->Hwnd())
+    return focus == LastTabStop(page->Hwnd()) ? FocusAt::kPageLastStop : FocusAt::kElsewhere;
   if (GetParent(focus) != hwnd_) return FocusAt::kElsewhere;
   const int id = GetDlgCtrlID(focus);
   if (id == IDC_MAIN_OK) return FocusAt::kOk;
@@ -745,6 +784,11 @@ bool CfrmMain::OnTabKey(const MSG& msg) {
       return true;
     case TabMove::kToFirstOnScreen:
       SetFocus(GetNextDlgTabItem(onScreen_->Hwnd(), nullptr, FALSE));
+      return true;
+    case TabMove::kToOk:
+      ClearDefaultLook();
+      ButtonItem(IDC_MAIN_OK).SetDefaultLook(true);
+      SetFocus(Item(IDC_MAIN_OK));
       return true;
     case TabMove::kToLastButtonWithLook: {
       Dialog& target = page != nullptr ? static_cast<Dialog&>(*page) : *onScreen_;

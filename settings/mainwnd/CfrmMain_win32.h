@@ -34,7 +34,7 @@ class CfrmMain : public Dialog, public MainServices {
 
   // The arguments after the program's own; the process's command line unless a test sets them.
   std::vector<std::u16string> Arguments;
-  // Questions to the user (the save prompt): the system's message box unless a test answers instead.
+  // Message boxes (the save prompt, the report of a save that failed): the system's unless a test answers instead.
   MessageBoxFn Ask = SystemMessageBox;
   // The window system as the notification reaches it; the real one unless a test records instead.
   HandlerLink* Link = nullptr;
@@ -56,6 +56,10 @@ class CfrmMain : public Dialog, public MainServices {
   void cmdOK_Click();
   void cmdApply_Click();
   void cmdHelp_Click();
+  // Saves the live set as the current pattern and the on-screen settings (the pattern numbers first when asked),
+  // then tells the resident handler. A save that fails is reported once, leaves the edits pending (OK asks about
+  // them again) and tells the handler nothing. True when everything was saved. Apply, OK and the wizard's end.
+  [[nodiscard]] bool SaveAndNotify(bool withPatternNumbers = false);
   void SetButtonImage(int record, int state);
   void SetHoverImage(int state);
   void ShowUserData();
@@ -106,12 +110,14 @@ class CfrmMain : public Dialog, public MainServices {
   // of a button to the maker's set-up program (false: nothing was handed over).
   WizardRequest WizardRequestFor(int buttonKind);
   [[noreturn]] void RunWizardOnly(const std::wstring& face);
-  void SaveAndNotify();
   bool HandOverToOwnSetup(HWND owner, int b);
+  void ReportFailedSave(UINT message);
   std::vector<ButtonTabPage*> FilledButtonPages() const;
   ButtonTabPage* ButtonPage(PageIndex page) const;
   ButtonTabPage* PageOfRecord(int record, int& position) const;
   PageIndex SelectedPage() const;
+  // The page of the selected tab, or nullptr.
+  Dialog* ShownPage() const;
   void ClearDefaultLook();
   void PostPageShown();
 

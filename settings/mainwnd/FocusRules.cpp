@@ -60,6 +60,9 @@ TabMove DecideTabMove(bool shift, FocusAt at, PageIndex page, bool patternHidden
     if (page == kOnScreenPage) return TabMove::kToFirstOnScreen;
   }
   if (shift && at == FocusAt::kOk && anyPage) return TabMove::kToLastButtonWithLook;
+  // The pages are child dialogs: the dialog manager would wrap from their last tab stop to the tab control, and
+  // the bottom row would never be reached with Tab.
+  if (!shift && at == FocusAt::kPageLastStop && anyPage) return TabMove::kToOk;
   return TabMove::kNotMine;
 }
 

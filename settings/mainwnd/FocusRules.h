@@ -29,7 +29,13 @@ enum class AltCommand {
 AltCommand DecideAltKey(uint32_t virtualKey, PageIndex page, bool managerShown, bool displayOn);
 
 // Where the focus is when Tab or Shift+Tab is pressed, as far as the main window routes it.
-enum class FocusAt { kElsewhere, kOk, kHelp, kTabControl };
+enum class FocusAt {
+  kElsewhere,
+  kOk,
+  kHelp,
+  kTabControl,
+  kPageLastStop,  // the last tab stop of the page shown (on a button page, Wizard(&W)...)
+};
 enum class TabMove {
   kNotMine,               // the dialog manager moves the focus
   kToTabControl,          // Tab on Help
@@ -37,6 +43,7 @@ enum class TabMove {
   kToDefaultWithLook,     // the same when the pattern controls are hidden: Default takes OK's default-button look
   kToFirstOnScreen,       // Tab from the tab control into the on-screen page
   kToLastButtonWithLook,  // Shift+Tab on OK: the page's last button takes OK's default-button look
+  kToOk,                  // Tab from the page's last tab stop, the mirror of Shift+Tab on OK: OK takes its look back
 };
 TabMove DecideTabMove(bool shift, FocusAt at, PageIndex page, bool patternHidden);
 

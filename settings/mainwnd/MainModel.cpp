@@ -2,6 +2,7 @@
 #include "mainwnd/MainModel.h"
 
 #include "mainwnd/DefaultTable.h"
+#include "res/resource.h"
 #include "store/Text.h"
 
 namespace tapstart {
@@ -107,7 +108,14 @@ void PressButton(HandlerLink& link, int slot) {
     link.Post(zeb, kMsgLaunchButton, static_cast<uintptr_t>(LaunchButtonKeyCode(slot + 1)), 1);
 }
 
+uint32_t FailedSaveMessage(const SaveResult& result) {
+  if (result.Ok()) return 0;
+  if (!result.buttons && !result.onScreen) return IDS_SAVE_FAILED_ALL;
+  return result.buttons ? IDS_SAVE_FAILED_ONSCREEN : IDS_SAVE_FAILED_BUTTONS;
+}
+
 void MainModel::Load(const std::u16string& uiFace, const std::vector<std::u16string>& fontList) {
+  const StoreHold hold = store_.Hold();
   machine = ReadMachineSettings(store_);
   store_.recordsInUse = machine.recordsInUse;
   currUser = store_.ReadMainNumber(u"CurrUser");
@@ -130,6 +138,7 @@ void MainModel::LoadPattern(int32_t n) {
 }
 
 std::vector<std::u16string> MainModel::PatternNames() {
+  const StoreHold hold = store_.Hold();
   numUser = store_.GetProfileNumber(u"VARDENZEB", u"NumUser", u"1", store_.profileFile);
   // A count below one reads as one set. One above the ten a list can hold reads as ten: as one, the next save
   // would write it back and the manager's next new set would overwrite set 2.
@@ -150,20 +159,30 @@ bool MainModel::IsChanged() const {
 }
 
 bool MainModel::SavePatternNumbers() {
+  const StoreHold hold = store_.Hold();
   bool ok = store_.WriteProfileText(u"VARDENZEB", u"CurrUser", DecimalText(currUser));
   ok &= store_.WriteProfileText(u"VARDENZEB", u"NumUser", DecimalText(numUser));
   return ok;
 }
 
-bool MainModel::SaveAll() {
-  bool ok = store_.SaveUserData(currUser, live);
-  ok &= SaveOnScreen(store_, liveOnScreen);
+SaveResult MainModel::SaveAll(bool withPatternNumbers) {
+  const StoreHold hold = store_.Hold();
+  SaveResult result;
+  result.buttons = !withPatternNumbers || SavePatternNumbers();
+  result.buttons = SaveLiveSet() && result.buttons;
+  result.onScreen = SaveOnScreen(store_, liveOnScreen);
+  if (result.onScreen) savedOnScreen = liveOnScreen;
+  return result;
+}
+
+bool MainModel::SaveLiveSet() {
+  if (!store_.SaveUserData(currUser, live)) return false;
   saved = live;
-  savedOnScreen = liveOnScreen;
-  return ok;
+  return true;
 }
 
 bool MainModel::PrepareOk() {
+  const StoreHold hold = store_.Hold();
   bool ok = SavePatternNumbers();
   const std::u16string root(kProductKey);
   // A user with nothing stored yet starts from the factory set. A profile-file machine never has the user keys:
@@ -184,11 +203,12 @@ bool MainModel::PrepareOk() {
   return ok;
 }
 
-void MainModel::SwitchPattern(int32_t n) {
+bool MainModel::SwitchPattern(int32_t n) {
+  const StoreHold hold = store_.Hold();
+  if (!store_.WriteProfileText(u"VARDENZEB", u"CurrUser", DecimalText(n))) return false;
   currUser = n;
-  (void)store_.WriteProfileText(u"VARDENZEB", u"CurrUser",
-                                DecimalText(currUser));  // a failed write keeps the old number
   LoadPattern(currUser);
+  return true;
 }
 
 void MainModel::RestoreButtonDefaults() {
@@ -202,9 +222,10 @@ void MainModel::PlanTabs(int32_t keyboardBits, int initialTab) {
 }
 
 void MainModel::ReloadAfterManager() {
+  const StoreHold hold = store_.Hold();
   currUser = store_.ReadMainNumber(u"CurrUser");
   numUser = store_.ReadMainNumber(u"NumUser");
-  live.name = store_.GetProfileText(u"USER" + DecimalText(currUser), u"UserName", u"");
+  live.name = store_.GetProfileText(u"USER" + DecimalText(currUser), u"UserName", store_.defaults.name);
 }
 
 int MainModel::RightClickPositions(PageIndex page) {

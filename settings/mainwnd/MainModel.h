@@ -62,6 +62,15 @@ void NotifyButtonHandler(HandlerLink& link);
 // Asks the handler to press button slot n (0-based) after a wizard-only run.
 void PressButton(HandlerLink& link, int slot);
 
+// What a save could not write. The one report of a failed save names it; the part that was saved is done.
+struct [[nodiscard]] SaveResult {
+  bool buttons = true;   // the live set, and the pattern numbers saved with it
+  bool onScreen = true;  // the on-screen settings
+  bool Ok() const { return buttons && onScreen; }
+};
+// The string that reports a failed save: what could not be saved. 0 when everything was saved.
+uint32_t FailedSaveMessage(const SaveResult& result);
+
 // The settings the main window edits: the live copies, their snapshots and the factory defaults.
 class MainModel {
  public:
@@ -85,12 +94,19 @@ class MainModel {
   bool IsChanged() const;
   // Writes CurrUser and NumUser.
   [[nodiscard]] bool SavePatternNumbers();
-  // Saves the live set as the current pattern and the on-screen settings, then refreshes the snapshots.
-  [[nodiscard]] bool SaveAll();
+  // Saves the live set as the current pattern and the on-screen settings (the pattern numbers first when asked),
+  // all in one hold of the store. The snapshot of a part follows the live copy only when that part was saved:
+  // what could not be saved stays pending, and OK asks about it again.
+  [[nodiscard]] SaveResult SaveAll(bool withPatternNumbers = false);
+  // Saves the live set alone as the current pattern (a pattern change saves no on-screen settings); its snapshot
+  // follows only when it was saved.
+  [[nodiscard]] bool SaveLiveSet();
   // OK's preparation: pattern numbers, and the factory defaults where the user has no settings yet.
   [[nodiscard]] bool PrepareOk();
-  // Switches to pattern n (1-based), loading it into the live copy and the snapshot.
-  void SwitchPattern(int32_t n);
+  // Switches to pattern n (1-based): writes it as the current pattern, then loads it into the live copy and the
+  // snapshot. False, with nothing changed, when the current pattern could not be written: the program would
+  // otherwise show one pattern while the store and the resident handler keep another.
+  [[nodiscard]] bool SwitchPattern(int32_t n);
   void LoadPattern(int32_t n);
   // Default(&D) on a button page: every record in use becomes the factory default.
   void RestoreButtonDefaults();
@@ -99,7 +115,8 @@ class MainModel {
   int WizardRecord(int n) const;
   // Plans the tabs for the keyboard type and the start tab, against the machine switches and factory defaults.
   void PlanTabs(int32_t keyboardBits, int initialTab);
-  // After the setting manager wrote the store: the pattern numbers and the current pattern's name read anew.
+  // After the setting manager wrote the store: the pattern numbers and the current pattern's name read anew, the
+  // name with the same default as a set's load (the factory set's name).
   void ReloadAfterManager();
   // The round buttons a right click is tested against on a button page: a count of 0 reads as 5 on the desktop
   // page and as 2 on the notebook page, from then on.

@@ -87,6 +87,7 @@ ONSCREEN_DATA ReadOnScreen(const SettingsStore& store, const ONSCREEN_DATA& defa
 }
 
 bool SaveOnScreen(SettingsStore& store, const ONSCREEN_DATA& data) {
+  const StoreHold hold = store.Hold();
   bool ok = store.WriteProfileText(kSection, u"OnScreen", DecimalText(data.on));
   ok &= store.WriteProfileText(kSection, u"FontName", data.face);
   ok &= store.WriteProfileText(kSection, u"FontSize", DecimalText(data.size));

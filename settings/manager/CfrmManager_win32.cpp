@@ -45,13 +45,7 @@ BOOL CfrmManager::OnInitDialog() {
   SetBigIcon(IDI_MAIN);
   SetWindowSubclass(Item(IDC_MGR_CLOSE), CloseButtonProc, kCloseSubclassId, reinterpret_cast<DWORD_PTR>(this));
 
-  std::vector<std::wstring> names;
-  for (const USER_DATA& set : model_.Sets()) names.push_back(Wide(set.name));
-  const ListBox list = ListItem(IDC_MGR_LIST);
-  list.Fill(names);
-  list.Select(model_.Selected());
-  EnableAdding();
-  EnableDelete();
+  ShowSets();
   return TRUE;
 }
 
@@ -97,9 +91,12 @@ void CfrmManager::cmdAdd_Click() {
   if (!model_.CanAdd()) return;
   const std::optional<std::u16string> name = inputBox_(hwnd_, NameRequest(InputBoxMode::Add, {}));
   if (!name) return;
-  // A failed write is not reported: the settings program shows no errors, and the list shows the user's intent.
-  (void)model_.Add(*name);
-  ShowAppended();
+  const bool saved = model_.Add(*name);
+  ShowSets();
+  if (!saved)
+    ReportFailedSave();
+  else if (!model_.CanAdd())
+    FocusItem(IDC_MGR_DELETE);
 }
 
 void CfrmManager::cmdCopy_Click() {
@@ -107,17 +104,12 @@ void CfrmManager::cmdCopy_Click() {
   const std::optional<std::u16string> name =
       inputBox_(hwnd_, NameRequest(InputBoxMode::Copy, model_.CopyStartText(Utf16(LoadStr(IDS_MGR_COPY)))));
   if (!name) return;
-  (void)model_.Copy(*name);  // failures are not reported, as above
-  ShowAppended();
-}
-
-void CfrmManager::ShowAppended() {
-  const ListBox list = ListItem(IDC_MGR_LIST);
-  list.Insert(-1, Wide(model_.Sets().back().name));
-  list.Select(model_.Selected());
-  EnableDelete();
-  if (!model_.CanAdd()) FocusItem(IDC_MGR_DELETE);
-  EnableAdding();
+  const bool saved = model_.Copy(*name);
+  ShowSets();
+  if (!saved)
+    ReportFailedSave();
+  else if (!model_.CanAdd())
+    FocusItem(IDC_MGR_DELETE);
 }
 
 void CfrmManager::cmdRename_Click() {
@@ -126,25 +118,38 @@ void CfrmManager::cmdRename_Click() {
   const std::optional<std::u16string> name =
       inputBox_(hwnd_, NameRequest(InputBoxMode::Rename, model_.Sets()[static_cast<size_t>(selected)].name));
   if (!name) return;
-  (void)model_.Rename(*name);  // failures are not reported, as above
-  const ListBox list = ListItem(IDC_MGR_LIST);
-  list.Replace(selected, Wide(*name));
-  list.Select(selected);
+  const bool saved = model_.Rename(*name);
+  ShowSets();
+  if (!saved) ReportFailedSave();
 }
 
 void CfrmManager::cmdDelete_Click() {
   if (!model_.CanDelete()) return;
-  const int selected = model_.Selected();
   const int answer = messageBox_(hwnd_, Wide(model_.DeleteQuestion(Utf16(LoadStr(IDS_MGR_DELETE_QUESTION)))),
                                  LoadStr(IDS_MGR_DELETE), MB_OKCANCEL | MB_ICONQUESTION);
   if (answer != IDOK) return;
-  (void)model_.Delete();  // failures are not reported, as above
-  EnableAdding();
+  const bool saved = model_.Delete();
+  ShowSets();
+  if (!saved)
+    ReportFailedSave();
+  else if (!model_.CanDelete())
+    FocusItem(IDC_MGR_COPY);
+}
+
+// The list as the model holds it after an operation: the operation's result, or after a failure, or a change by
+// another program, the sets as the store holds them.
+void CfrmManager::ShowSets() {
+  std::vector<std::wstring> names;
+  for (const USER_DATA& set : model_.Sets()) names.push_back(Wide(set.name));
   const ListBox list = ListItem(IDC_MGR_LIST);
-  list.Delete(selected);
+  list.Fill(names);
   list.Select(model_.Selected());
-  if (!model_.CanDelete()) FocusItem(IDC_MGR_COPY);
+  EnableAdding();
   EnableDelete();
+}
+
+void CfrmManager::ReportFailedSave() {
+  (void)messageBox_(hwnd_, LoadStr(IDS_SAVE_FAILED_SETS), LoadStr(IDS_SAVE_CAPTION), MB_OK | MB_ICONWARNING);
 }
 
 void CfrmManager::lstNames_SelChange() {

@@ -37,8 +37,9 @@ class CfrmManager : public Dialog {
   void cmdRename_Click();
   void cmdDelete_Click();
   void lstNames_SelChange();
-  // Appends the model's new last set to the list, then enables and focuses as after Add and Copy.
-  void ShowAppended();
+  void ShowSets();
+  // Says once that an operation could not be saved.
+  void ReportFailedSave();
   void EnableDelete();
   void EnableAdding();
   InputBoxRequest NameRequest(InputBoxMode mode, std::u16string startText) const;

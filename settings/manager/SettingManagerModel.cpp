@@ -7,17 +7,32 @@
 
 namespace tapstart {
 SettingManagerModel::SettingManagerModel(SettingsStore& store) : store_(store) {
+  Reload();
+  selected_ = Count() == 0 ? -1 : current_ - 1;
+}
+
+void SettingManagerModel::Reload() {
+  const StoreHold hold = store_.Hold();
   current_ = store_.ReadMainNumber(u"CurrUser");
   int count = store_.ReadMainNumber(u"NumUser");
-  // A damaged count reads as the main window's pattern list reads it: below one as one, above the most sets as
-  // that many, so that no stored set is overwritten by a new one.
-  if (count < 1) count = 1;
+  // A count of 0 is a store with no sets yet: the first one added is set 1. A damaged count reads as the main
+  // window's pattern list reads it: below zero as one, above the most sets as that many, so that no stored set is
+  // overwritten by a new one.
+  if (count < 0) count = 1;
   if (count > kMaxSets) count = kMaxSets;
   // A current number outside the list points at the first set; the main window does the same.
   if (current_ > count || current_ < 1) current_ = 1;
-  sets_.resize(static_cast<size_t>(count));
+  sets_.assign(static_cast<size_t>(count), USER_DATA{});
   for (int n = 1; n <= count; ++n) store_.LoadUserData(n, sets_[static_cast<size_t>(n - 1)]);
-  selected_ = current_ - 1;
+  if (selected_ >= Count()) selected_ = Count() - 1;
+  if (selected_ < 0 && Count() > 0) selected_ = 0;
+}
+
+bool SettingManagerModel::Finish(bool ok, int selection) {
+  if (ok) return true;
+  selected_ = selection;
+  Reload();
+  return false;
 }
 
 std::vector<std::u16string> SettingManagerModel::Names() const {
@@ -51,6 +66,7 @@ bool SettingManagerModel::WriteMainNumber(std::u16string_view key, int value) {
   return store_.WriteProfileText(u"VARDENZEB", key, DecimalText(value));
 }
 
+// Called under the operation's hold, after the sets were read anew.
 bool SettingManagerModel::Append(USER_DATA set, std::u16string_view name) {
   if (!CanAdd()) return false;
   set.name = std::u16string(name);
@@ -62,22 +78,35 @@ bool SettingManagerModel::Append(USER_DATA set, std::u16string_view name) {
   return ok;
 }
 
-bool SettingManagerModel::Add(std::u16string_view name) { return Append(store_.defaults, name); }
+bool SettingManagerModel::Add(std::u16string_view name) {
+  const StoreHold hold = store_.Hold();
+  const int selection = selected_;
+  Reload();
+  return Finish(hold.Held() && Append(store_.defaults, name), selection);
+}
 
 bool SettingManagerModel::Copy(std::u16string_view name) {
-  if (!ValidSelection()) return false;
-  return Append(sets_[static_cast<size_t>(selected_)], name);
+  const StoreHold hold = store_.Hold();
+  const int selection = selected_;
+  Reload();
+  return Finish(hold.Held() && ValidSelection() && Append(sets_[static_cast<size_t>(selected_)], name), selection);
 }
 
 bool SettingManagerModel::Rename(std::u16string_view name) {
-  if (!ValidSelection()) return false;
+  const StoreHold hold = store_.Hold();
+  const int selection = selected_;
+  Reload();
+  if (!hold.Held() || !ValidSelection()) return Finish(false, selection);
   USER_DATA& set = sets_[static_cast<size_t>(selected_)];
   set.name = std::u16string(name);
-  return store_.SaveUserData(selected_ + 1, set);
+  return Finish(store_.SaveUserData(selected_ + 1, set), selection);
 }
 
 bool SettingManagerModel::Delete() {
-  if (!CanDelete()) return false;
+  const StoreHold hold = store_.Hold();
+  const int selection = selected_;
+  Reload();
+  if (!hold.Held() || !CanDelete()) return Finish(false, selection);
   const int formerCount = Count();
   const int deleted = selected_;
   sets_.erase(sets_.begin() + deleted);
@@ -90,7 +119,7 @@ bool SettingManagerModel::Delete() {
   ok = WriteMainNumber(u"NumUser", Count()) && ok;
   for (int n = deleted + 1; n <= Count(); ++n) ok = store_.SaveUserData(n, sets_[static_cast<size_t>(n - 1)]) && ok;
   if (selected_ >= Count()) selected_ = Count() - 1;
-  return ok;
+  return Finish(ok, selection);
 }
 
 }  // namespace tapstart

@@ -32,6 +32,8 @@ int32_t SettingsStore::GetRegDword(Hive hive, std::u16string_view key, std::u16s
 }
 
 bool SettingsStore::SetRegString(std::u16string_view key, std::u16string_view value, std::u16string_view text) {
+  const StoreHold hold = Hold();
+  if (!hold.Held()) return false;
   RegValue v;
   v.type = kRegSz;
   // No terminator is stored: the byte count is twice the text length.
@@ -43,6 +45,8 @@ bool SettingsStore::SetRegString(std::u16string_view key, std::u16string_view va
 }
 
 bool SettingsStore::SetRegDword(std::u16string_view key, std::u16string_view value, int32_t number) {
+  const StoreHold hold = Hold();
+  if (!hold.Held()) return false;
   const auto n = static_cast<uint32_t>(number);
   return backend_.SetValue(key, value,
                            RegValue{kRegDword,
@@ -68,18 +72,22 @@ bool SettingsStore::MapProfileWrite(std::u16string_view section, std::u16string_
 
 std::u16string SettingsStore::GetProfileText(std::u16string_view section, std::u16string_view key,
                                              std::u16string_view fallback, std::u16string_view file) const {
+  const StoreHold hold = Hold();
   if (Mapped(file)) return MapProfileRead(section, key, fallback);
   return backend_.ProfileRead(file, section, key, fallback, kMaxTextChars + 1);
 }
 
 int32_t SettingsStore::GetProfileNumber(std::u16string_view section, std::u16string_view key,
                                         std::u16string_view fallback, std::u16string_view file) const {
+  const StoreHold hold = Hold();
   if (Mapped(file)) return DecimalValue(MapProfileRead(section, key, fallback));
   return backend_.ProfileReadInt(file, section, key, DecimalValue(fallback));
 }
 
 bool SettingsStore::WriteProfileText(std::u16string_view section, std::u16string_view key, std::u16string_view text,
                                      std::u16string_view file) {
+  const StoreHold hold = Hold();
+  if (!hold.Held()) return false;
   if (Mapped(file)) return MapProfileWrite(section, key, text);
   return backend_.ProfileWrite(file, section, key, text);
 }
@@ -100,6 +108,7 @@ int SlotCount(int recordsInUse) {
 }  // namespace
 
 void SettingsStore::LoadUserData(int n, USER_DATA& record) const {
+  const StoreHold hold = Hold();
   const std::u16string section = u"USER" + DecimalText(n);
   record.name = GetProfileText(section, u"UserName", defaults.name);
   for (int b = 1; b <= SlotCount(recordsInUse); ++b) {
@@ -125,6 +134,8 @@ void SettingsStore::LoadUserData(int n, USER_DATA& record) const {
 }
 
 bool SettingsStore::SaveUserData(int n, USER_DATA& record) {
+  const StoreHold hold = Hold();
+  if (!hold.Held()) return false;
   const std::u16string section = u"USER" + DecimalText(n);
   bool ok = WriteProfileText(section, u"UserName", record.name);
   for (int b = 1; b <= SlotCount(recordsInUse); ++b) {

@@ -7,6 +7,7 @@
 
 #include "StoreBackend.h"
 #include "StoreLayout.h"
+#include "StoreLock.h"
 #include "UserData.h"
 
 namespace tapstart {
@@ -18,7 +19,12 @@ inline constexpr size_t kMaxTextChars = 2047;
 
 class SettingsStore {
  public:
-  explicit SettingsStore(StoreBackend& backend) : backend_(backend) {}
+  // A store that other programs share takes their common lock around each operation.
+  SettingsStore(StoreBackend& backend, StoreLock& lock) : backend_(backend), holds_(lock) {}
+  // A store of this process alone.
+  explicit SettingsStore(StoreBackend& backend) : SettingsStore(backend, unshared_) {}
+  SettingsStore(const SettingsStore&) = delete;
+  SettingsStore& operator=(const SettingsStore&) = delete;
 
   // Process-wide values set during start-up and unchanged afterwards.
   std::u16string profileFile{kProfileFileName};
@@ -59,12 +65,19 @@ class SettingsStore {
   void LoadUserData(int n, USER_DATA& record) const;
   [[nodiscard]] bool SaveUserData(int n, USER_DATA& record);
 
+  // Holds the store's lock for an operation of several reads and writes, from its first read to its last write.
+  // Every operation of this class holds it too; holds inside a hold share it. Held() is false when the wait timed
+  // out: reads then go on, and every write is refused.
+  StoreHold Hold() const { return StoreHold(holds_); }
+
   // The slot whose keys hold slot b (1-based): the machine's ConvAppKey remapping, or b itself.
   int StorageSlot(int b) const;
 
  private:
   bool Mapped(std::u16string_view file) const { return !useIniFile && file == profileFile; }
   StoreBackend& backend_;
+  UnsharedStore unshared_;
+  mutable StoreHolds holds_;
 };
 
 // The keys of the machine tree that several parts read.

@@ -85,10 +85,44 @@ TEST(StartupRulesTest, KeyboardType_ReadsTheProfileFileWhenZebIniIsSet) {
   EXPECT_FALSE(HasLaunchButtons(u" 0"));
 }
 
-TEST(StartupRulesTest, StartupEventName_TiesTheInstanceToTheLowerCasePath) {
-  EXPECT_EQ(StartupEventName(u"C:\\Program Files\\Tapstart\\Pantik.EXE"), u"c:*program files*tapstart*pantik.exe");
-  EXPECT_NE(StartupEventName(u"C:\\A\\Pantik.exe"), StartupEventName(u"C:\\B\\Pantik.exe"));
-  EXPECT_EQ(StartupEventName(std::u16string(300, u'a')).size(), 260u);
+// The file system's case folding as a small table stands in for the system's: ASCII and a few letters of other
+// scripts, one unit each.
+std::u16string FoldForTest(std::u16string_view text) {
+  static const std::pair<char16_t, char16_t> kTable[] = {{u'ä', u'Ä'}, {u'ж', u'Ж'}, {u'ω', u'Ω'}, {u'ｐ', u'Ｐ'}};
+  std::u16string out(text);
+  for (char16_t& c : out) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+    for (const auto& [lower, upper] : kTable)
+      if (c == lower) c = upper;
+  }
+  return out;
+}
+
+TEST(StartupRulesTest, StartupEventName_FoldsThePathAsTheFileSystemDoes) {
+  struct Case {
+    const char16_t* a;
+    const char16_t* b;
+    bool sameInstance;
+  };
+  for (const Case& c : {Case{u"C:\\Program Files\\Pantik.EXE", u"c:\\program files\\pantik.exe", true},
+                        Case{u"C:\\Zähler\\Pantik.exe", u"C:\\ZÄHLER\\Pantik.exe", true},
+                        Case{u"D:\\Жёлтый\\ｐ.exe", u"D:\\жёлтый\\Ｐ.exe", true},
+                        Case{u"C:\\A\\Pantik.exe", u"C:\\B\\Pantik.exe", false},
+                        Case{u"C:\\ω\\Pantik.exe", u"C:\\ψ\\Pantik.exe", false}}) {
+    EXPECT_EQ(StartupEventName(c.a, FoldForTest) == StartupEventName(c.b, FoldForTest), c.sameInstance)
+        << ToUtf8(c.a) << " / " << ToUtf8(c.b);
+  }
+  EXPECT_EQ(StartupEventName(u"C:\\Program Files\\Zähler\\Pantik.exe", FoldForTest),
+            u"C:*PROGRAM FILES*ZÄHLER*PANTIK.EXE");
+  // The path is cut to 260 characters before it is folded, and no "\\" is left to name a name space.
+  std::u16string seen;
+  const auto recording = [&](std::u16string_view t) {
+    seen = std::u16string(t);
+    return FoldForTest(t);
+  };
+  EXPECT_EQ(StartupEventName(std::u16string(300, u'a'), recording).size(), 260u);
+  EXPECT_EQ(seen.size(), 260u);
+  EXPECT_EQ(StartupEventName(u"\\\\server\\share\\p.exe", FoldForTest).find(u'\\'), std::u16string::npos);
 }
 
 }  // namespace

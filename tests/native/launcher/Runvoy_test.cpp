@@ -13,6 +13,7 @@
 #include "launcher/LaunchPlan.h"
 #include "launcher/Launcher.h"
 #include "launcher/StoredCommand.h"
+#include "store/StoreLock.h"
 #include "store/Text.h"
 
 namespace tapstart::launcher {
@@ -117,7 +118,8 @@ TEST(RunvoyStoredCommandTest, SplitStored_SplitsAtTheFirstBarAndTrimsParameters)
       {u"C:\\a b\\c.exe|\t-p 1\r\n", u"C:\\a b\\c.exe", u"-p 1"},
       {u"c.exe|x|y", u"c.exe", u"x|y"},
       {u"iexplore.exe|http://example.com/?a=1", u"iexplore.exe", u"http://example.com/?a=1"},
-      {u"|a.txt", u"|a.txt", u""},
+      {u"|a.txt", u"", u"a.txt"},  // no program before the bar
+      {u"|||", u"", u"||"},
       {u"c.exe|", u"c.exe", u""},
       {u"c.exe|   ", u"c.exe", u""},
       {u"", u"", u""},
@@ -194,6 +196,7 @@ class FakeSystem final : public LauncherSystem {
 };
 
 constexpr char16_t kMachine[] = u"SOFTWARE\\Varden\\VARDENZEB\\Runvoy";
+tapstart::UnsharedStore unshared;
 
 struct MachineCase {
   const char* name;
@@ -229,7 +232,7 @@ TEST(RunvoyLaunchTest, MachineSwitches_StartDirectlyOnlyWhenApiIsOneAndFallBackT
     if (c.stored) sys.strings[{Hive::LocalMachine, kMachine, c.valueName}] = *c.stored;
     if (c.api) sys.dwords[{Hive::LocalMachine, kMachine, u"API"}] = *c.api;
     sys.processResult = c.processResult;
-    Launch(c.switchText, sys);
+    Launch(c.switchText, sys, unshared);
     EXPECT_EQ(sys.processes, c.processes) << c.name;
     EXPECT_EQ(sys.shellStarts, c.shell) << c.name;
     EXPECT_EQ(sys.reports, 0) << c.name;
@@ -255,7 +258,7 @@ TEST(RunvoyLaunchTest, KeyboardTool_IsReportedWhenItsPathIsMissingEmptyOrAbsent)
     FakeSystem sys;
     if (c.stored) sys.strings[{Hive::LocalMachine, kMachine, u"KBIN_PATH"}] = *c.stored;
     if (c.exists) sys.files.insert(u"C:\\KB\\kb.exe");
-    Launch(u"/KBIN", sys);
+    Launch(u"/KBIN", sys, unshared);
     EXPECT_EQ(sys.reports, c.started ? 0 : 1) << c.name;
     if (c.started) {
       ASSERT_EQ(sys.shellStarts.size(), 1u) << c.name;
@@ -290,7 +293,7 @@ TEST(RunvoyLaunchTest, ButtonSwitch_FallsBackToTheFactoryDefaultAndNeverStartsDi
     if (c.user) sys.strings[{Hive::CurrentUser, userKey, u"AP1"}] = *c.user;
     if (c.machine) sys.strings[{Hive::LocalMachine, defaultKey, u"AP1"}] = *c.machine;
     sys.dwords[{Hive::LocalMachine, kMachine, u"API"}] = 1;
-    Launch(u"/Set1\\AppKey2", sys);
+    Launch(u"/Set1\\AppKey2", sys, unshared);
     EXPECT_TRUE(sys.processes.empty()) << c.name;
     EXPECT_EQ(sys.dwordReads, 0) << c.name;
     if (c.file == nullptr) {
@@ -308,14 +311,14 @@ TEST(RunvoyLaunchTest, ProfileSwitch_ReadsSectionUser1OfTheLaunchersProfileFile)
   FakeSystem sys;
   sys.profile[{u"vardenzeb.ini", u"USER1", u"Btn3_AP1"}] = u"C:\\P q\\w.exe|doc.txt";
   sys.dwords[{Hive::LocalMachine, kMachine, u"API"}] = 1;
-  Launch(u"/Btn3_AP1", sys);
+  Launch(u"/Btn3_AP1", sys, unshared);
   ASSERT_EQ(sys.shellStarts.size(), 1u);
   EXPECT_EQ(sys.shellStarts[0], std::make_tuple(std::u16string(u"C:\\P q\\w.exe"), std::u16string(u"doc.txt"),
                                                 std::u16string(u"C:\\P q"), 1));
   EXPECT_TRUE(sys.processes.empty());
 
   FakeSystem empty;
-  Launch(u"/Btn4_AP1", empty);
+  Launch(u"/Btn4_AP1", empty, unshared);
   EXPECT_TRUE(empty.shellStarts.empty());
   EXPECT_EQ(empty.reads, 1);
 }
@@ -324,10 +327,121 @@ TEST(RunvoyLaunchTest, UnknownSwitch_ReadsAndStartsNothing) {
   for (const char16_t* text : {u"", u"/", u"/tv", u"/X", u"TV", u"/KBIN "}) {
     FakeSystem sys;
     sys.strings[{Hive::LocalMachine, kMachine, u"TV_PATH"}] = u"C:\\tv.exe";
-    Launch(text, sys);
+    Launch(text, sys, unshared);
     EXPECT_EQ(sys.reads + sys.dwordReads, 0) << ToUtf8(text);
     EXPECT_TRUE(sys.shellStarts.empty() && sys.processes.empty()) << ToUtf8(text);
     EXPECT_EQ(sys.reports, 0) << ToUtf8(text);
+  }
+}
+
+// A stored command whose program part names nothing starts nothing, at once: neither a direct start nor the shell,
+// which would open a folder window or an error box that keeps the launcher waiting.
+TEST(RunvoyLaunchTest, EmptyProgramPart_StartsNothing) {
+  const std::u16string userKey = u"SOFTWARE\\Varden\\VARDENZEB\\SETTING\\Set1\\AppKey1";
+  struct Case {
+    const char16_t* switchText;
+    const char16_t* stored;
+  };
+  for (const Case& c :
+       {Case{u"/Set1\\AppKey1", u"|||"}, Case{u"/Set1\\AppKey1", u"\""}, Case{u"/Set1\\AppKey1", u"\"\"| x"},
+        Case{u"/Set1\\AppKey1", u"  | x"}, Case{u"/Set1\\AppKey1", u"\" \""}, Case{u"/TV", u"|tv.exe"},
+        Case{u"/CD", u"\"\"|"}, Case{u"/Btn1_AP1", u"|||"}}) {
+    FakeSystem sys;
+    sys.strings[{Hive::CurrentUser, userKey, u"AP1"}] = c.stored;
+    sys.strings[{Hive::LocalMachine, kMachine, u"TV_PATH"}] = c.stored;
+    sys.strings[{Hive::LocalMachine, kMachine, u"CD_PATH"}] = c.stored;
+    sys.profile[{u"vardenzeb.ini", u"USER1", u"Btn1_AP1"}] = c.stored;
+    sys.dwords[{Hive::LocalMachine, kMachine, u"API"}] = 1;
+    Launch(c.switchText, sys, unshared);
+    EXPECT_TRUE(sys.processes.empty()) << ToUtf8(c.switchText) << " " << ToUtf8(c.stored);
+    EXPECT_TRUE(sys.shellStarts.empty()) << ToUtf8(c.switchText) << " " << ToUtf8(c.stored);
+    EXPECT_EQ(sys.reports, 0) << ToUtf8(c.switchText) << " " << ToUtf8(c.stored);
+  }
+}
+
+TEST(RunvoyStoredCommandTest, IsEmptyProgram_SeesNothingInBlanksAndQuotes) {
+  for (const char16_t* empty : {u"", u"  ", u"\"", u"\"\"", u"\" \"", u" \"\t\" ", u"\"\"x"})
+    EXPECT_TRUE(IsEmptyProgram(empty)) << ToUtf8(empty);
+  for (const char16_t* named : {u"a", u"\"a\"", u" x.exe", u"\"C:\\a b\\c.exe\"", u"\\"})
+    EXPECT_FALSE(IsEmptyProgram(named)) << ToUtf8(named);
+}
+
+// The launcher and the state of the store's lock at each call it makes.
+class LockWatchingSystem final : public LauncherSystem {
+ public:
+  explicit LockWatchingSystem(FakeSystem& inner, const bool& locked) : inner_(inner), locked_(locked) {}
+  std::vector<std::string> calls;
+
+  std::optional<std::u16string> ReadString(Hive hive, std::u16string_view key, std::u16string_view name) override {
+    calls.push_back(Mark("read"));
+    return inner_.ReadString(hive, key, name);
+  }
+  std::optional<uint32_t> ReadDword(Hive hive, std::u16string_view key, std::u16string_view name) override {
+    calls.push_back(Mark("dword"));
+    return inner_.ReadDword(hive, key, name);
+  }
+  std::u16string ReadProfile(std::u16string_view file, std::u16string_view section, std::u16string_view key) override {
+    calls.push_back(Mark("profile"));
+    return inner_.ReadProfile(file, section, key);
+  }
+  bool Exists(std::u16string_view path) override { return inner_.Exists(path); }
+  uint32_t StartProcess(std::u16string_view line) override {
+    calls.push_back(Mark("process"));
+    return inner_.StartProcess(line);
+  }
+  void StartThroughShell(const ShellStart& s) override {
+    calls.push_back(Mark("shell"));
+    inner_.StartThroughShell(s);
+  }
+  void ReportKeyboardToolMissing() override { inner_.ReportKeyboardToolMissing(); }
+
+ private:
+  std::string Mark(const char* call) const { return std::string(call) + (locked_ ? " locked" : ""); }
+  FakeSystem& inner_;
+  const bool& locked_;
+};
+
+class FlagLock final : public tapstart::StoreLock {
+ public:
+  bool grant = true;
+  bool locked = false;
+  int waits = 0;
+  bool Acquire() override {
+    ++waits;
+    locked = grant;
+    return grant;
+  }
+  void Release() override { locked = false; }
+};
+
+// The stored value is read under the store's lock, which is let go before anything starts; after a wait that
+// timed out the value is read all the same.
+TEST(RunvoyLaunchTest, StoreLock_IsHeldForTheReadAndLetGoBeforeTheStart) {
+  struct Case {
+    const char16_t* switchText;
+    bool grant;
+    std::vector<std::string> calls;
+  };
+  const Case cases[] = {
+      {u"/Set1\\AppKey1", true, {"read locked", "read locked", "shell"}},
+      {u"/Btn1_AP1", true, {"profile locked", "shell"}},
+      {u"/TV", true, {"read locked", "dword", "process"}},
+      {u"/Btn1_AP1", false, {"profile", "shell"}},
+  };
+  for (const Case& c : cases) {
+    FakeSystem sys;
+    sys.strings[{Hive::LocalMachine, u"SOFTWARE\\Varden\\VARDENZEB\\Default\\SETTING\\Set1\\AppKey1", u"AP1"}] =
+        u"m.exe";
+    sys.strings[{Hive::LocalMachine, kMachine, u"TV_PATH"}] = u"tv.exe";
+    sys.dwords[{Hive::LocalMachine, kMachine, u"API"}] = 1;
+    sys.profile[{u"vardenzeb.ini", u"USER1", u"Btn1_AP1"}] = u"p.exe";
+    FlagLock lock;
+    lock.grant = c.grant;
+    LockWatchingSystem watching(sys, lock.locked);
+    Launch(c.switchText, watching, lock);
+    EXPECT_EQ(watching.calls, c.calls) << ToUtf8(c.switchText);
+    EXPECT_EQ(lock.waits, 1) << ToUtf8(c.switchText);
+    EXPECT_FALSE(lock.locked) << ToUtf8(c.switchText);
   }
 }
 

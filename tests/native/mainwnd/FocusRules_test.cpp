@@ -88,6 +88,12 @@ TEST(FocusRulesTest, TabKeys_CrossBetweenPageAndMainWindow) {
       {false, FocusAt::kOk, kDesktopPage, false, TabMove::kNotMine},
       {false, FocusAt::kElsewhere, kDesktopPage, false, TabMove::kNotMine},
       {true, FocusAt::kOk, kNoPage, false, TabMove::kNotMine},
+      // Tab from the page's last tab stop reaches the bottom row at OK, the mirror of Shift+Tab on OK.
+      {false, FocusAt::kPageLastStop, kDesktopPage, false, TabMove::kToOk},
+      {false, FocusAt::kPageLastStop, kNotebookPage, true, TabMove::kToOk},
+      {false, FocusAt::kPageLastStop, kOnScreenPage, false, TabMove::kToOk},
+      {true, FocusAt::kPageLastStop, kDesktopPage, false, TabMove::kNotMine},
+      {false, FocusAt::kPageLastStop, kNoPage, false, TabMove::kNotMine},
   };
   for (const Case& c : cases)
     EXPECT_EQ(DecideTabMove(c.shift, c.at, c.page, c.patternHidden), c.move)

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwnd/MainModel.h"
+#include "res/resource.h"
 #include "store/MemoryStore.h"
 #include "store/Text.h"
 
@@ -182,7 +183,7 @@ TEST_F(MainModelStoreTest, CurrentPatternBelowOneLoadsAndSavesPatternOne) {
     const auto names = model.PatternNames();
     EXPECT_EQ(names.size(), 2u);
     model.live.buttons[0].name = u"Edited";
-    ASSERT_TRUE(model.SaveAll());
+    ASSERT_TRUE(model.SaveAll().Ok());
     EXPECT_FALSE(mem.CanOpenKey(Hive::CurrentUser, std::u16string(kProductKey) + u"\\Setting\\Set0"));
     EXPECT_EQ(store.GetProfileText(u"USER1", u"Btn1_Name", u""), u"Edited");
   }
@@ -219,7 +220,7 @@ TEST_F(MainModelStoreTest, ChangesAreSeenAndSavingRefreshesTheSnapshot) {
   EXPECT_FALSE(model.IsChanged()) << "titles do not count";
   model.live.buttons[1].parameters[2] = u"x";
   EXPECT_TRUE(model.IsChanged());
-  ASSERT_TRUE(model.SaveAll());
+  ASSERT_TRUE(model.SaveAll().Ok());
   EXPECT_FALSE(model.IsChanged());
   model.liveOnScreen.color = 0x123456;
   EXPECT_TRUE(model.IsChanged());
@@ -281,6 +282,98 @@ TEST_F(MainModelStoreTest, WizardRecordFollowsConvAppKey) {
   Load();
   EXPECT_EQ(model.WizardRecord(5), 2);
   EXPECT_EQ(model.WizardRecord(1), 1);
+}
+
+TEST(MainModelTest, FailedSaveMessage_NamesWhatCouldNotBeSaved) {
+  struct Case {
+    bool buttons, onScreen;
+    uint32_t message;
+  };
+  for (const Case& c : {Case{true, true, 0}, Case{false, true, IDS_SAVE_FAILED_BUTTONS},
+                        Case{true, false, IDS_SAVE_FAILED_ONSCREEN}, Case{false, false, IDS_SAVE_FAILED_ALL}}) {
+    const SaveResult result{c.buttons, c.onScreen};
+    EXPECT_EQ(result.Ok(), c.message == 0) << c.buttons << c.onScreen;
+    EXPECT_EQ(FailedSaveMessage(result), c.message) << c.buttons << c.onScreen;
+  }
+}
+
+// A save the store refuses is no success: the part that was refused keeps its snapshot, so the change stays
+// pending and OK asks about it again; the part that was saved is done.
+TEST_F(MainModelStoreTest, FailedSaveKeepsWhatWasRefusedPending) {
+  const std::u16string root(kProductKey);
+  struct Case {
+    std::u16string denied;  // the user-tree key that refuses writes
+    bool buttons, onScreen;
+  };
+  for (const Case& c : {Case{root + u"\\Setting", false, true}, Case{root + u"\\OnScreen", true, false},
+                        Case{root, false, false}, Case{root + u"\\Other", true, true}}) {
+    MemoryStore denying;
+    SettingsStore deniedStore(denying);
+    MainModel m(deniedStore);
+    const std::u16string set = root + u"\\Default\\Setting\\Set1";
+    denying.Put(Hive::LocalMachine, set + u"\\AppKey1", u"DispTitle", StringValue(u"Mail"));
+    m.Load(u"Arial", {u"Arial", u"Tahoma"});
+    denying.DenyWrite(c.denied);
+    m.live.buttons[0].name = u"Edited";
+    m.liveOnScreen.face = u"Tahoma";
+    const SaveResult result = m.SaveAll(true);
+    SCOPED_TRACE(ToUtf8(c.denied));
+    EXPECT_EQ(result.buttons, c.buttons);
+    EXPECT_EQ(result.onScreen, c.onScreen);
+    EXPECT_EQ(m.saved.buttons[0].name, c.buttons ? u"Edited" : u"Mail");
+    EXPECT_EQ(m.savedOnScreen.face, c.onScreen ? u"Tahoma" : u"Arial");
+    EXPECT_EQ(m.IsChanged(), !result.Ok());
+    EXPECT_EQ(m.live.buttons[0].name, u"Edited") << "the live copy keeps every edit";
+    EXPECT_EQ(m.SaveLiveSet(), c.buttons);
+  }
+}
+
+// A pattern change that cannot write the current pattern changes nothing: the live copy, the snapshot and the
+// number stay on the pattern the store still names.
+TEST_F(MainModelStoreTest, SwitchPatternThatCannotBeWrittenChangesNothing) {
+  ASSERT_TRUE(store.SetRegDword(kProductKey, u"NumSetting", 2));
+  ASSERT_TRUE(store.SetRegString(std::u16string(kProductKey) + u"\\Setting\\Set2\\AppKey1", u"DispTitle", u"Two"));
+  Load();
+  model.live.buttons[0].name = u"pending";
+  mem.DenyWrite(kProductKey);
+  EXPECT_FALSE(model.SwitchPattern(2));
+  EXPECT_EQ(model.currUser, 1);
+  EXPECT_EQ(model.live.buttons[0].name, u"pending");
+  EXPECT_TRUE(model.IsChanged());
+
+  MemoryStore open;
+  SettingsStore openStore(open);
+  MainModel switching(openStore);
+  ASSERT_TRUE(openStore.SetRegString(std::u16string(kProductKey) + u"\\Setting\\Set2\\AppKey1", u"DispTitle", u"Two"));
+  switching.Load(u"Arial", {u"Arial"});
+  ASSERT_TRUE(switching.SwitchPattern(2));
+  EXPECT_EQ(switching.currUser, 2);
+  EXPECT_EQ(switching.live.buttons[0].name, u"Two");
+  EXPECT_EQ(openStore.ReadMainNumber(u"CurrUser"), 2);
+}
+
+// After the setting manager, the current pattern's name reads as a set's load reads it: with no stored name,
+// the factory set's name, never an empty one that the next Apply would store.
+TEST_F(MainModelStoreTest, ReloadAfterManagerNamesThePatternAsItsLoadDoes) {
+  struct Case {
+    const char16_t* stored;  // nullptr: no stored name
+    const char16_t* name;
+  };
+  for (const Case& c : {Case{nullptr, u"Factory"}, Case{u"Mine", u"Mine"}}) {
+    MemoryStore fresh;
+    SettingsStore freshStore(fresh);
+    MainModel m(freshStore);
+    const std::u16string set = std::u16string(kProductKey) + u"\\Default\\Setting\\Set1";
+    fresh.Put(Hive::LocalMachine, set, u"SetName", StringValue(u"Factory"));
+    if (c.stored != nullptr) {
+      ASSERT_TRUE(freshStore.SetRegString(std::u16string(kProductKey) + u"\\Setting\\Set1", u"SetName", c.stored));
+    }
+    m.Load(u"Arial", {u"Arial"});
+    m.ReloadAfterManager();
+    EXPECT_EQ(m.live.name, c.name);
+    ASSERT_TRUE(m.SaveAll(true).Ok());
+    EXPECT_EQ(freshStore.GetProfileText(u"USER1", u"UserName", u"-"), c.name);
+  }
 }
 
 }  // namespace

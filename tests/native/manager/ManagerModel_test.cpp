@@ -70,7 +70,8 @@ TEST_F(ManagerModelTest, OpensWithTheStoredSetsAndTheCurrentOneSelected) {
   EXPECT_FALSE(m.CanDelete());  // the current set is selected
 }
 
-// A damaged count never hides stored sets that a later Add would overwrite: above ten it reads as ten.
+// A damaged count never hides stored sets that a later Add would overwrite: above ten it reads as ten, below zero
+// as one. A count of 0 is a store with no sets yet.
 TEST_F(ManagerModelTest, DamagedNumbersOpenOnTheFirstSet) {
   struct Case {
     const char16_t* numUser;
@@ -78,7 +79,7 @@ TEST_F(ManagerModelTest, DamagedNumbersOpenOnTheFirstSet) {
     int count, current;
   };
   const Case cases[] = {{u"3", u"5", 3, 1},     {u"3", u"0", 3, 1},           {u"3", u"-2", 3, 1},
-                        {u"0", u"1", 1, 1},     {u"11", u"4", 10, 4},         {u"-1", u"1", 1, 1},
+                        {u"0", u"1", 0, 1},     {u"11", u"4", 10, 4},         {u"-1", u"1", 1, 1},
                         {u"10", u"10", 10, 10}, {u"2147483647", u"12", 10, 1}};
   for (const Case& c : cases) {
     ASSERT_TRUE(store.WriteProfileText(u"VARDENZEB", u"NumUser", c.numUser));
@@ -86,7 +87,7 @@ TEST_F(ManagerModelTest, DamagedNumbersOpenOnTheFirstSet) {
     const SettingManagerModel m(store);
     EXPECT_EQ(m.Count(), c.count) << ToUtf8(c.numUser) << "/" << ToUtf8(c.currUser);
     EXPECT_EQ(m.Current(), c.current) << ToUtf8(c.numUser) << "/" << ToUtf8(c.currUser);
-    EXPECT_EQ(m.Selected(), c.current - 1);
+    EXPECT_EQ(m.Selected(), c.count == 0 ? -1 : c.current - 1);
   }
   // With the count read as ten, no new set is made over set 2 or any other.
   ASSERT_TRUE(store.WriteProfileText(u"VARDENZEB", u"NumUser", u"12"));
@@ -242,16 +243,59 @@ TEST_F(ManagerModelTest, AfterADeleteAnAddReusesTheFreedNumber) {
   EXPECT_EQ(MainNumber(u"NumUser"), 3);
 }
 
-TEST_F(ManagerModelTest, WritesThatFailAreReportedAndTheListStillChanges) {
+// A write the store refuses is no change: the operation says so, and the list shows the sets as stored.
+TEST_F(ManagerModelTest, WritesThatFailLeaveTheListAsStored) {
   Seed({u"Home", u"Work"}, 1);
   SettingManagerModel m(store);
   backend.DenyWrite(kProductKey);
   EXPECT_FALSE(m.Add(u"Travel"));
-  EXPECT_EQ(m.Count(), 3);
+  EXPECT_EQ(m.Names(), (std::vector<std::u16string>{u"Home", u"Work"}));
   EXPECT_EQ(MainNumber(u"NumUser"), 2);
   m.Select(1);
+  EXPECT_FALSE(m.Copy(u"Work 2"));
+  EXPECT_EQ(m.Count(), 2);
   EXPECT_FALSE(m.Rename(u"Office"));
-  EXPECT_EQ(m.Names()[1], u"Office");
+  EXPECT_EQ(m.Names()[1], u"Work");
+  EXPECT_FALSE(m.Delete());
+  EXPECT_EQ(m.Names(), (std::vector<std::u16string>{u"Home", u"Work"}));
+  EXPECT_EQ(m.Selected(), 1);
+}
+
+// A stored count of 0 is a store with no sets yet: the list is empty, and the first set added is set 1.
+TEST_F(ManagerModelTest, CountZeroIsNoSetsYet) {
+  ASSERT_TRUE(store.WriteProfileText(u"VARDENZEB", u"NumUser", u"0"));
+  SettingManagerModel m(store);
+  EXPECT_EQ(m.Count(), 0);
+  EXPECT_EQ(m.Selected(), -1);
+  EXPECT_FALSE(m.CanDelete());
+  EXPECT_TRUE(m.CanAdd());
+  EXPECT_FALSE(m.Copy(u"Nothing to copy"));
+  ASSERT_TRUE(m.Add(u"First"));
+  EXPECT_EQ(m.Count(), 1);
+  EXPECT_EQ(m.Selected(), 0);
+  EXPECT_EQ(MainNumber(u"NumUser"), 1);
+  EXPECT_EQ(Stored(1), TaggedSet(u"First", u"factory"));
+  EXPECT_FALSE(m.CanDelete()) << "set 1 is the current set";
+}
+
+// Two managers (two copies of the settings program) each read the count anew under the store's lock: neither
+// writes over the other's new set, and a delete by one renumbers nothing under the other.
+TEST_F(ManagerModelTest, TwoManagersLoseNoSet) {
+  Seed({u"A", u"B", u"C"}, 1);
+  SettingManagerModel first(store);
+  SettingManagerModel second(store);
+  ASSERT_TRUE(first.Add(u"One"));
+  ASSERT_TRUE(second.Add(u"Two"));
+  EXPECT_EQ(MainNumber(u"NumUser"), 5);
+  EXPECT_EQ(Stored(4).name, u"One");
+  EXPECT_EQ(Stored(5).name, u"Two");
+  EXPECT_EQ(second.Names(), (std::vector<std::u16string>{u"A", u"B", u"C", u"One", u"Two"}));
+  first.Select(1);
+  ASSERT_TRUE(first.Delete());
+  ASSERT_TRUE(second.Add(u"Three"));
+  EXPECT_EQ(second.Names(), (std::vector<std::u16string>{u"A", u"C", u"One", u"Two", u"Three"}));
+  for (int n = 1; n <= 5; ++n) EXPECT_EQ(Stored(n).name, second.Names()[static_cast<size_t>(n - 1)]) << n;
+  EXPECT_EQ(MainNumber(u"NumUser"), 5);
 }
 
 TEST_F(ManagerModelTest, ProfileFileModeWritesTheIniSections) {

@@ -89,12 +89,22 @@ TEST_F(StartupTest, UserKeyboardTypeAloneIsEnough) {
   EXPECT_EQ(WaitExit(p), 0u);
 }
 
+// Makes a window of this process the foreground one and lets the X server's focus events for it arrive: one that
+// came late would take the foreground back from the window a second start has just brought forward.
+void SettleForeground(HWND w) {
+  SetForegroundWindow(w);
+  const ULONGLONG end = GetTickCount64() + 300;
+  while (GetTickCount64() < end) {
+    Pump();
+    Sleep(10);
+  }
+}
+
 // A window of this process that takes the foreground, so that the test can see the first instance come back.
 HWND MakeForegroundWindow() {
   HWND w = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
                            nullptr, nullptr);
-  SetForegroundWindow(w);
-  Pump();
+  SettleForeground(w);
   return w;
 }
 
@@ -106,14 +116,20 @@ TEST_F(StartupTest, SecondStartBringsTheFirstForwardAndEnds) {
   HWND other = MakeForegroundWindow();
   ASSERT_EQ(GetForegroundWindow(), other);
   for (const wchar_t* args : {L"/t:1", L"/x", L"/k"}) {
-    const Outcome second = RunWatching(PantikExe(), args);
-    EXPECT_EQ(second.exitCode, 0u);
-    EXPECT_EQ(TopLevelWindows(kClass, 0, true).size(), 1u);
-    // The foreground moves through the X server: give it a moment.
-    const ULONGLONG end = GetTickCount64() + 5000;
-    while (GetForegroundWindow() != w && GetTickCount64() < end) Sleep(20);
-    EXPECT_EQ(GetForegroundWindow(), w) << "the first window was not brought forward";
-    SetForegroundWindow(other);
+    // The foreground moves through the X server, which now and then loses a request made while another window's
+    // focus events are under way: a start whose request was lost is tried again, twice at most.
+    bool cameForward = false;
+    for (int attempt = 0; attempt < 3 && !cameForward; ++attempt) {
+      const Outcome second = RunWatching(PantikExe(), args);
+      EXPECT_EQ(second.exitCode, 0u);
+      EXPECT_FALSE(second.showedWindow);
+      EXPECT_EQ(TopLevelWindows(kClass, 0, true).size(), 1u);
+      const ULONGLONG end = GetTickCount64() + 3000;
+      while (GetForegroundWindow() != w && GetTickCount64() < end) Sleep(20);
+      cameForward = GetForegroundWindow() == w;
+      SettleForeground(other);
+    }
+    EXPECT_TRUE(cameForward) << "the first window was not brought forward";
   }
   DestroyWindow(other);
   PostMessageW(w, WM_CLOSE, 0, 0);
@@ -133,6 +149,24 @@ TEST_F(StartupTest, CopyAtAnotherPathRunsBesideTheFirst) {
     for (HWND w : TopLevelWindows(kClass, p->pid)) PostMessageW(w, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitExit(*p), 0u);
   }
+  RemoveTree(dir);
+}
+
+// One file reached in two letter cases is one instance, in any script: the second start ends at once.
+TEST_F(StartupTest, SamePathInAnotherLetterCaseRunsOnce) {
+  const std::wstring dir = MakeTempDir(L"tapstart Zähler Ωmega");
+  ASSERT_TRUE(CopyFileW(PantikExe().c_str(), (dir + L"\\Pantik.exe").c_str(), FALSE));
+  const size_t at = dir.find(L"Zähler");
+  std::wstring other = dir;
+  other.replace(at, 12, L"ZÄHLER ωMEGA");
+  ASSERT_NE(GetFileAttributesW(other.c_str()), INVALID_FILE_ATTRIBUTES) << "the file system folds the case";
+  Started first = Start(dir + L"\\Pantik.exe", L"/k");
+  ASSERT_NE(WaitForVisibleWindow(kClass, {}, first.pid), nullptr);
+  const Outcome second = RunWatching(other + L"\\pantik.exe", L"/k");
+  EXPECT_EQ(second.exitCode, 0u);
+  EXPECT_FALSE(second.showedWindow) << "a second instance of the same file";
+  for (HWND w : TopLevelWindows(kClass, first.pid)) PostMessageW(w, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(first), 0u);
   RemoveTree(dir);
 }
 

@@ -166,8 +166,13 @@ TEST_F(RunvoyTest, UnknownSwitchOrMissingValue_StartsNothing) {
   SetString(HKEY_LOCAL_MACHINE, kRunvoyKey, L"CD_PATH", L"");
   SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey1", L"AP1", L"");
   SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey3", L"AP2", target_);
-  for (const wchar_t* args : {L"", L"/", L"/tv", L"/Tv", L"/TV ", L"/cd", L"/kbin", L"TV", L"/X", L"/ TV", L"/CD",
-                              L"/Set1\\AppKey1", L"/Set1\\AppKey3", L"/Set9\\AppKey1", L"/Btn1_AP1"}) {
+  // Stored commands whose program part names nothing: they end at once, with no box waiting for the user.
+  SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey4", L"AP1", L"|||");
+  SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey5", L"AP1", L"\"");
+  SetString(HKEY_CURRENT_USER, kUserButtons + L"Set1\\AppKey6", L"AP1", L"\"\"| x");
+  for (const wchar_t* args :
+       {L"", L"/", L"/tv", L"/Tv", L"/TV ", L"/cd", L"/kbin", L"TV", L"/X", L"/ TV", L"/CD", L"/Set1\\AppKey1",
+        L"/Set1\\AppKey3", L"/Set9\\AppKey1", L"/Btn1_AP1", L"/Set1\\AppKey4", L"/Set1\\AppKey5", L"/Set1\\AppKey6"}) {
     EXPECT_EQ(Runvoy(args), 0u) << args;
     ExpectNothingStarted(args);
   }

@@ -525,5 +525,84 @@ TEST_F(MainWindowTest, NamesLongerThanTheEditLimitAreCutWhenShown) {
   EXPECT_FALSE(main->Model().IsChanged());
 }
 
+// Tab from the page's last tab stop reaches OK, which takes the default-button look back: the mirror of Shift+Tab.
+TEST_F(MainWindowTest, TabFromThePagesLastStopGoesToOk) {
+  Open();
+  ShowWindow(Main(), SW_SHOW);
+  SetForegroundWindow(Main());
+  main->Model().liveOnScreen.on = 1;  // Select... is enabled, and the last stop, only with the display on
+  main->OnScreenPage()->ShowSettings();
+  const auto style = [](HWND w) { return GetWindowLongPtrW(w, GWL_STYLE) & BS_TYPEMASK; };
+  struct Case {
+    int tab;
+    HWND page;
+    int last, before;
+  };
+  ButtonTabPage& dt = *main->DesktopPage();
+  ButtonTabPage& nt = *main->NotebookPage();
+  for (const Case& c :
+       {Case{0, dt.Hwnd(), dt.Ids().wizard, dt.Ids().defaults}, Case{1, nt.Hwnd(), nt.Ids().wizard, nt.Ids().defaults},
+        Case{2, main->OnScreenPage()->Hwnd(), IDC_OSD_SELECT, IDC_OSD_DEFAULT}}) {
+    main->ShowTab(c.tab);
+    HWND last = GetDlgItem(c.page, c.last);
+    SetFocus(last);
+    SendMessageW(last, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    SendDlgItemMessageW(Main(), IDC_MAIN_OK, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    MSG tab{last, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(main->PreTranslate(tab)) << c.tab;
+    EXPECT_EQ(GetFocus(), GetDlgItem(Main(), IDC_MAIN_OK)) << c.tab;
+    EXPECT_EQ(style(GetDlgItem(Main(), IDC_MAIN_OK)), BS_DEFPUSHBUTTON) << c.tab;
+    EXPECT_EQ(style(last), BS_PUSHBUTTON) << c.tab;
+    // A control before the last one is left to the dialog manager.
+    MSG early{GetDlgItem(c.page, c.before), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_FALSE(main->PreTranslate(early)) << c.tab;
+  }
+}
+
+// On a machine whose profile file cannot be written, Apply, OK and a pattern change each report once what could
+// not be saved, keep the edits pending and tell the handler nothing; once the file can be written, Apply saves.
+TEST_F(MainWindowTest, SavesThatFailAreReportedOnceAndLoseNothing) {
+  SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBINI", 1);
+  const std::wstring profile = WindowsDir() + L"\\VARDENZEB.INI";
+  ASSERT_TRUE(WritePrivateProfileStringW(L"VARDENZEB", L"NumUser", L"2", profile.c_str()));
+  ASSERT_TRUE(WritePrivateProfileStringW(L"USER2", L"UserName", L"Second", profile.c_str()));
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, profile.c_str());
+  Open();
+  auto unwritable = std::make_unique<UnwritableFile>(profile);
+  ASSERT_TRUE(unwritable->Held());
+  ButtonTabPage& dt = *main->DesktopPage();
+  TypeName(dt, 0, L"unsaved");
+  const std::wstring both = LoadStr(IDS_SAVE_FAILED_ALL);
+
+  Press(Main(), IDC_MAIN_APPLY);
+  EXPECT_EQ(asked, (std::vector<std::wstring>{both}));
+  EXPECT_TRUE(main->Model().IsChanged());
+
+  asked.clear();
+  answer = IDYES;
+  Press(Main(), IDC_MAIN_OK);
+  EXPECT_EQ(asked, (std::vector<std::wstring>{LoadStr(IDS_SAVE_QUESTION), both}));
+  EXPECT_FALSE(Closed()) << "a failed save keeps the window and its changes";
+
+  asked.clear();
+  SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_SETCURSEL, 1, 0);
+  main->ChangePattern(kDesktopPage);
+  EXPECT_EQ(asked, (std::vector<std::wstring>{LoadStr(IDS_SAVE_QUESTION), LoadStr(IDS_SAVE_FAILED_BUTTONS)}));
+  EXPECT_EQ(SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(main->Model().live.buttons[0].name, u"unsaved");
+  EXPECT_EQ(link.notifications, 0);
+
+  unwritable.reset();
+  asked.clear();
+  Press(Main(), IDC_MAIN_APPLY);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_FALSE(main->Model().IsChanged());
+  EXPECT_EQ(link.notifications, 1);
+  wchar_t text[64] = {};
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, profile.c_str());
+  GetPrivateProfileStringW(L"USER1", L"Btn1_Name", L"", text, 64, profile.c_str());
+  EXPECT_STREQ(text, L"unsaved");
+}
+
 }  // namespace
 }  // namespace tapstart::test

@@ -322,5 +322,26 @@ TEST(ManagerEndToEnd, RealInputBoxAndMessageBoxesAppearAndAnswer) {
   EXPECT_EQ(SendMessageW(GetDlgItem(dlg, IDC_MGR_LIST), LB_GETCOUNT, 0, 0), 2);
 }
 
+// On a machine whose profile file cannot be written, an Add says once that it could not be saved, and the list
+// shows the sets as they are stored.
+TEST_F(ManagerDialogTest, AddThatCannotBeSavedIsReportedOnceAndNotShown) {
+  SetDword(HKEY_LOCAL_MACHINE, kProduct, L"ZEBINI", 1);
+  env.store.useIniFile = true;
+  const std::wstring profile = WindowsDir() + L"\\VARDENZEB.INI";
+  ASSERT_TRUE(WritePrivateProfileStringW(L"VARDENZEB", L"NumUser", L"2", profile.c_str()));
+  Open({u"Home", u"Work"}, 1);
+  ASSERT_EQ(ListNames(), (std::vector<std::wstring>{L"Home", L"Work"}));
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, profile.c_str());
+  const UnwritableFile unwritable(profile);
+  ASSERT_TRUE(unwritable.Held());
+  nextName = u"Travel";
+  Press(dlg, IDC_MGR_ADD);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, LoadStr(IDS_SAVE_FAILED_SETS));
+  EXPECT_EQ(boxes[0].caption, LoadStr(IDS_SAVE_CAPTION));
+  EXPECT_EQ(ListNames(), (std::vector<std::wstring>{L"Home", L"Work"}));
+  EXPECT_TRUE(Enabled(IDC_MGR_ADD));
+}
+
 }  // namespace
 }  // namespace tapstart::test
