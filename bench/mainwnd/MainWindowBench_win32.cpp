@@ -19,6 +19,7 @@ std::wstring BinDir() {
 }
 
 struct Sample {
+  double visible = -1;
   double ms = -1;
   double peakKb = -1;
 };
@@ -63,7 +64,10 @@ Sample Measure(const std::wstring& exe, const std::wstring& args) {
     if (w == nullptr) Sleep(1);
   }
   if (w != nullptr) {
-    // Idle: initialisation done and the first paint handled.
+    LARGE_INTEGER tv;
+    QueryPerformanceCounter(&tv);
+    s.visible = 1000.0 * static_cast<double>(tv.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart);
+    // Shown: initialisation done. Idle: the first paint handled too.
     WaitForInputIdle(pi.hProcess, 10000);
     DWORD_PTR r = 0;
     SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &r);
@@ -91,7 +95,7 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
-  std::vector<double> pt, pm, rt, rm;
+  std::vector<double> pt, pm, rt, rm, pv, rv;
   const std::wstring dir = BinDir();
   Measure(dir + L"Pantik.exe", L"/k");  // warm the file cache and the server once
   for (int i = 0; i < runs; ++i) {
@@ -102,13 +106,17 @@ int main(int argc, char** argv) {
       return 1;
     }
     pt.push_back(p.ms);
+    pv.push_back(p.visible);
+    rv.push_back(r.visible);
     pm.push_back(p.peakKb);
     rt.push_back(r.ms);
     rm.push_back(r.peakKb);
   }
   const double t = Median(pt), tr = Median(rt), m = Median(pm), mr = Median(rm);
-  std::printf("main window, median of %d runs          Pantik   reference   ratio (goal <= 1.30)\n", runs);
-  std::printf("  start to painted window (ms)       %8.1f   %9.1f   %5.2f\n", t, tr, t / tr);
-  std::printf("  peak working set (KB)              %8.0f   %9.0f   %5.2f\n", m, mr, m / mr);
+  std::printf("main window, median of %d runs          Pantik   reference   ratio\n", runs);
+  std::printf("  window shown (ms)                  %8.1f   %9.1f   %5.2f\n", Median(pv), Median(rv),
+              Median(pv) / Median(rv));
+  std::printf("  start to painted window (ms)       %8.1f   %9.1f   %5.2f   (goal <= 1.20)\n", t, tr, t / tr);
+  std::printf("  peak working set (KB)              %8.0f   %9.0f   %5.2f   (goal <= 1.10)\n", m, mr, m / mr);
   return 0;
 }

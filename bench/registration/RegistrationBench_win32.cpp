@@ -78,12 +78,14 @@ Sample RunExpand(const std::wstring& variant, const std::wstring& folder) {
   const BOOL started = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
   CloseHandle(write);
   if (started) {
+    // The two numbers fit the pipe's buffer: they are read once the program has ended, since a process it started
+    // (Wine's desktop window) may hold the pipe's other end open for longer.
+    WaitForSingleObject(pi.hProcess, 120000);
     char out[256] = {};
-    DWORD got = 0, total = 0;
-    while (total < sizeof out - 1 && ReadFile(read, out + total, sizeof out - 1 - total, &got, nullptr) && got > 0)
-      total += got;
+    DWORD available = 0, got = 0;
+    if (PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr) && available > 0)
+      (void)ReadFile(read, out, std::min<DWORD>(available, sizeof out - 1), &got, nullptr);
     if (std::sscanf(out, "%lf %lf", &s.ms, &s.kb) != 2) s = {};
-    WaitForSingleObject(pi.hProcess, 30000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
   }

@@ -44,7 +44,7 @@ void ProfileLines(FuzzedDataProvider& in, MemoryStore& mem, SettingsStore& store
     mem.PutProfileLine(store.profileFile, u"ONSCREEN", key, fuzz::Utf16Text(in, 40));
   ONSCREEN_DATA defaults;
   defaults.face = u"Arial";
-  const ONSCREEN_DATA osd = ReadOnScreen(store, defaults, {u"Arial", u"MS UI Gothic"});
+  const ONSCREEN_DATA osd = ReadOnScreen(store, defaults, LookupIn({u"Arial", u"MS UI Gothic"}));
   fuzz::Check(osd.on <= 1 && osd.size >= 1 && osd.size <= 5);
   fuzz::Check(osd.face == u"Arial" || osd.face == u"MS UI Gothic");
 }

@@ -97,20 +97,26 @@ void CRoundButton::SetShape(int shape) {
 
 void CRoundButton::SetBitmapId(int bitmapId) {
   bitmapId_ = bitmapId;
-  if (button_ != nullptr) RedrawWindow(button_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  // A button not shown yet (the main window fills its pages before it shows them) is painted whole when it is
+  // shown; under Wine each redraw asked for costs a round trip.
+  if (button_ != nullptr && IsWindowVisible(button_))
+    RedrawWindow(button_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void CRoundButton::DrawItem(const DRAWITEMSTRUCT& item) const {
   HDC dc = item.hDC;
   MemoryDC memory(dc);
   if (memory.Get() == nullptr) return;
+  if (pictureId_ != bitmapId_) {
+    picture_.Reset(
+        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(bitmapId_), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    pictureId_ = bitmapId_;
+  }
   // A button whose picture is missing paints nothing over its background.
-  Bitmap picture(
-      static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(bitmapId_), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-  if (!picture) return;
+  if (!picture_) return;
   BITMAP info{};
-  if (GetObjectW(picture.Get(), sizeof info, &info) == 0) return;
-  ScopedSelect select(memory.Get(), picture.Get());
+  if (GetObjectW(picture_.Get(), sizeof info, &info) == 0) return;
+  ScopedSelect select(memory.Get(), picture_.Get());
   const int w = info.bmWidth;
   const int h = info.bmHeight;
   const int r = std::min(w, h + 1) / 2;

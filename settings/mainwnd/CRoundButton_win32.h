@@ -33,7 +33,8 @@ class CRoundButton {
   // Takes a shape; when attached, applies it at once.
   void SetShape(int shape);
   int Shape() const { return shape_; }
-  // Takes the picture's resource id and redraws the button at once.
+  // Takes the picture's resource id and redraws the button at once; a button that is not shown is painted when
+  // it is.
   void SetBitmapId(int bitmapId);
   int BitmapId() const { return bitmapId_; }
 
@@ -58,6 +59,9 @@ class CRoundButton {
   int radius_ = 0;
   int bitmapId_ = 0;
   int shape_ = kRound;
+  // The picture last painted, loaded once for all the paints of the same picture.
+  mutable Bitmap picture_;
+  mutable int pictureId_ = 0;
 };
 
 }  // namespace tapstart

@@ -107,6 +107,16 @@ CfrmMain::~CfrmMain() {
 }
 
 void CfrmMain::Run() {
+  // A wizard-only run ends the process in the wizard: the window itself is never made.
+  model_.machine = ReadMachineSettings(process_.Store);
+  started_ = CheckStartup();
+  if (!*started_) {
+    // Refused (a second start, no launch buttons, a switch not understood): nothing is shown, exit code 0.
+    refused_ = true;
+    process_.StartupEvent.Reset();
+    return;
+  }
+  if (process_.WizardOnly) RunWizardOnly(LoadStr(IDS_UI_FACE));
   filterHook_.Reset(SetWindowsHookExW(WH_MSGFILTER, MessageFilter, nullptr, GetCurrentThreadId()));
   g_filterTarget = this;
   RunModal(nullptr, LoadStr(IDS_UI_FACE), 9);
@@ -164,9 +174,13 @@ BOOL CfrmMain::OnInitDialog() {
   hovered_ = -1;
   dialogOpen_ = false;
   tabs_.Attach(Item(IDC_MAIN_TAB));
-  model_.machine = ReadMachineSettings(process_.Store);
   const std::wstring face = LoadStr(IDS_UI_FACE);
-  const bool started = CheckStartup();
+  if (!started_) {
+    // Made without Run (a test's window): the start-up check happens here.
+    model_.machine = ReadMachineSettings(process_.Store);
+    started_ = CheckStartup();
+  }
+  const bool started = *started_;
   // A wizard-only run shows nothing of this window: it runs before any page is made.
   if (started && process_.WizardOnly) RunWizardOnly(face);
   const bool created = started && CreatePages(face);
@@ -182,8 +196,8 @@ BOOL CfrmMain::OnInitDialog() {
   SetBigIcon(IDI_MAIN);
   SetCaptions();
   SetFonts();
-  const std::vector<std::u16string> fonts = onScreen_->FillFontList();
-  model_.Load(Utf16(face), fonts);
+  // The on-screen page fills its font list when it is first shown: the user waits for nothing else as long.
+  model_.Load(Utf16(face), ScreenFontLookup());
   FillPatternList();
   ShowUserData();
   onScreen_->ShowSettings();
@@ -561,7 +575,7 @@ void CfrmMain::RunWizard(PageIndex page) {
 // the run needs is loaded: the current set and the tab plan. The on-screen settings are neither shown nor
 // changed here, so they are read without the font list and not written back.
 void CfrmMain::RunWizardOnly(const std::wstring& face) {
-  model_.Load(Utf16(face), {});
+  model_.Load(Utf16(face), LookupIn({}));
   (void)model_.PatternNames();  // a current set beyond the sets stored is set 1, as the main window has it
   model_.PlanTabs(keyboardBits_, InitialTab);
   const int n = WizardButton;

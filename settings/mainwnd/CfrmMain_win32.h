@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,7 @@ class CfrmMain : public Dialog, public MainServices {
   RegistrationFlags registrationFlags_;
   ImeChangerLocation imeChanger_;
   bool refused_ = false;
+  std::optional<bool> started_;  // the start-up check's answer, once it ran
   std::u16string commandLineText_;  // the joined, trimmed command line as typed
   Hook filterHook_;
 };

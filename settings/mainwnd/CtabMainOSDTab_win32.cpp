@@ -86,20 +86,28 @@ void CtabMainOSDTab::ApplyFonts(HFONT uiFont, HFONT largeFont, BOOL redraw) {
 }
 
 const std::vector<std::u16string>& CtabMainOSDTab::FillFontList() {
+  if (fontsFilled_) return fonts_;
+  fontsFilled_ = true;
   fonts_ = EnumerateFontList();
   std::vector<std::wstring> faces;
   faces.reserve(fonts_.size());
   for (const std::u16string& face : fonts_) faces.push_back(Wide(face));
   ComboItem(IDC_OSD_FONT).Fill(faces);
+  SelectLiveFont();
   return fonts_;
+}
+
+void CtabMainOSDTab::SelectLiveFont() {
+  const ComboBox fonts = ComboItem(IDC_OSD_FONT);
+  fonts.Select(fonts.FindExact(Wide(services_.LiveOnScreen().face)));
 }
 
 void CtabMainOSDTab::ShowSettings() {
   const ONSCREEN_DATA& live = services_.LiveOnScreen();
   ButtonItem(IDC_OSD_DISPLAY).SetChecked(live.on != 0);
   EnableDependents(live.on != 0);
-  const ComboBox fonts = ComboItem(IDC_OSD_FONT);
-  fonts.Select(fonts.FindExact(Wide(live.face)));
+  // Before the list is filled there is nothing to select: the fill selects the live face.
+  if (fontsFilled_) SelectLiveFont();
   ComboItem(IDC_OSD_SIZE).Select(static_cast<int>(live.size) - 1);
   RefreshPreview();
 }
@@ -234,6 +242,10 @@ bool CtabMainOSDTab::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
     case WM_PAINT:
       // The paint itself is the dialog manager's; the page only acts on it once after being shown.
       if (firstPaintArmed_) PlaceFirstFocus();
+      return false;
+    case WM_WINDOWPOSCHANGED:
+      // The first showing fills the font list; the move itself is the dialog manager's.
+      if ((reinterpret_cast<const WINDOWPOS*>(l)->flags & SWP_SHOWWINDOW) != 0) FillFontList();
       return false;
     default:
       return false;

@@ -36,8 +36,9 @@ class CtabMainOSDTab : public Dialog {
   // The main window's fonts (it owns them): the UI font on the buttons, check box and labels, the large font on
   // the two combo boxes. The preview keeps its own font.
   void ApplyFonts(HFONT uiFont, HFONT largeFont, BOOL redraw = TRUE);
-  // Enumerates the screen's fonts into the font combo, in the order collected; returns the list, which the
-  // settings are read against.
+  // Enumerates the screen's fonts into the font combo, in the order collected, and selects the live face; once,
+  // when the page is first shown (or before, when asked), since the enumeration takes longer than the rest of the
+  // main window's start.
   const std::vector<std::u16string>& FillFontList();
   const std::vector<std::u16string>& FontList() const { return fonts_; }
   // Shows the live settings (after loading and after Default): check box, enabling, selections, preview.
@@ -70,9 +71,11 @@ class CtabMainOSDTab : public Dialog {
   void EnableDependents(bool enable);
   void ChooseColorForPreview();
   void PlaceFirstFocus();
+  void SelectLiveFont();
 
   MainServices& services_;
   std::vector<std::u16string> fonts_;
+  bool fontsFilled_ = false;
   Font previewFont_;
   CustomColors customColors_{};  // all black until the user adds some
   int activations_ = 0;

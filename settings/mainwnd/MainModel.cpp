@@ -114,14 +114,14 @@ uint32_t FailedSaveMessage(const SaveResult& result) {
   return result.buttons ? IDS_SAVE_FAILED_ONSCREEN : IDS_SAVE_FAILED_BUTTONS;
 }
 
-void MainModel::Load(const std::u16string& uiFace, const std::vector<std::u16string>& fontList) {
+void MainModel::Load(const std::u16string& uiFace, const FontLookup& fonts) {
   const StoreHold hold = store_.Hold();
   machine = ReadMachineSettings(store_);
   store_.recordsInUse = machine.recordsInUse;
   currUser = store_.ReadMainNumber(u"CurrUser");
   numUser = store_.ReadMainNumber(u"NumUser");
   defaultOnScreen = ReadOnScreenDefaults(store_, uiFace);
-  liveOnScreen = ReadOnScreen(store_, defaultOnScreen, fontList);
+  liveOnScreen = ReadOnScreen(store_, defaultOnScreen, fonts);
   defaults = BuildDefaultTable(store_, machine.recordsInUse);
   store_.defaults = defaults;
   // A current pattern below 1 would load and save a set that the list does not show: it is pattern 1.

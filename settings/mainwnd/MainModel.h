@@ -86,7 +86,7 @@ class MainModel {
 
   // Loading, after the start-up check: machine switches, pattern numbers, on-screen settings, factory
   // defaults, the current pattern and its snapshot.
-  void Load(const std::u16string& uiFace, const std::vector<std::u16string>& fontList);
+  void Load(const std::u16string& uiFace, const FontLookup& fonts);
   // The pattern names for the combos; a count outside 1 to 10 becomes 1, and a current pattern outside
   // 1 to the count becomes 1 with pattern 1 loaded.
   std::vector<std::u16string> PatternNames();

@@ -1,6 +1,7 @@
 // Reading, defaulting and saving the on-screen display settings, the font list's rules and the preview height.
 #include "OnScreenData.h"
 
+#include <memory>
 #include <optional>
 
 #include "store/Text.h"
@@ -63,20 +64,31 @@ std::u16string ReadPreviewText(const SettingsStore& store) {
   return store.GetRegString(Hive::LocalMachine, kDefaultKey, u"Preview", u"");
 }
 
-ONSCREEN_DATA ReadOnScreen(const SettingsStore& store, const ONSCREEN_DATA& defaults,
-                           const std::vector<std::u16string>& fontList) {
+FontLookup LookupIn(std::vector<std::u16string> fontList) {
+  auto list = std::make_shared<const std::vector<std::u16string>>(std::move(fontList));
+  return {[list](std::u16string_view face) -> std::optional<std::u16string> {
+            const int listed = FindFont(*list, face);
+            if (listed < 0) return std::nullopt;
+            return (*list)[static_cast<size_t>(listed)];
+          },
+          [list]() -> std::optional<std::u16string> {
+            if (list->empty()) return std::nullopt;
+            return list->front();
+          }};
+}
+
+ONSCREEN_DATA ReadOnScreen(const SettingsStore& store, const ONSCREEN_DATA& defaults, const FontLookup& fonts) {
   ONSCREEN_DATA d = defaults;
 
   const auto on = WholeNumber(store.GetProfileText(kSection, u"OnScreen", DecimalText(defaults.on)));
   if (on && (*on == 0 || *on == 1)) d.on = static_cast<uint8_t>(*on);
 
-  const std::u16string face = store.GetProfileText(kSection, u"FontName", defaults.face);
-  int listed = FindFont(fontList, face);
-  if (listed < 0) listed = FindFont(fontList, defaults.face);
+  std::optional<std::u16string> listed = fonts.find(store.GetProfileText(kSection, u"FontName", defaults.face));
+  if (!listed) listed = fonts.find(defaults.face);
   // Neither the stored nor the factory face is installed: the first listed face, so that the font combo and
   // the preview show a font that exists. Without any font the factory face stays.
-  if (listed < 0 && !fontList.empty()) listed = 0;
-  if (listed >= 0) d.face = fontList[static_cast<size_t>(listed)];
+  if (!listed) listed = fonts.first();
+  if (listed) d.face = *listed;
 
   const auto size = WholeNumber(store.GetProfileText(kSection, u"FontSize", DecimalText(defaults.size)));
   if (size && ValidSize(*size)) d.size = static_cast<uint8_t>(*size);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +24,19 @@ struct ONSCREEN_DATA {
 ONSCREEN_DATA ReadOnScreenDefaults(const SettingsStore& store, const std::u16string& uiFace);
 // The preview text of the machine's defaults, or empty.
 std::u16string ReadPreviewText(const SettingsStore& store);
+// The font list as the reading of the settings asks for it: a face's spelling in the list (nothing when the list
+// lacks it, compared as FindFont compares), and the list's first face. The settings program answers the first
+// question for one face at a time and makes the whole list only for the second, as enumerating every font of the
+// system costs more than all the rest of the main window's start.
+struct FontLookup {
+  std::function<std::optional<std::u16string>(std::u16string_view face)> find;
+  std::function<std::optional<std::u16string>()> first;
+};
+// The answers of a list that is at hand.
+FontLookup LookupIn(std::vector<std::u16string> fontList);
+
 // The user's settings with every fallback to the defaults; fonts must be in the font list.
-ONSCREEN_DATA ReadOnScreen(const SettingsStore& store, const ONSCREEN_DATA& defaults,
-                           const std::vector<std::u16string>& fontList);
+ONSCREEN_DATA ReadOnScreen(const SettingsStore& store, const ONSCREEN_DATA& defaults, const FontLookup& fonts);
 // Writes the four values, in the order OnScreen, FontName, FontSize, Color.
 [[nodiscard]] bool SaveOnScreen(SettingsStore& store, const ONSCREEN_DATA& data);
 // The preview font height for a work area whose bottom is workAreaBottom (43 when unknown: pass a value <= 0).

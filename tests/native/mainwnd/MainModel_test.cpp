@@ -170,7 +170,7 @@ class MainModelStoreTest : public testing::Test {
     mem.Put(Hive::LocalMachine, set + u"\\AppKey1", u"DispTitle", StringValue(u"Mail"));
     mem.Put(Hive::LocalMachine, set + u"\\AppKey1", u"AP1", StringValue(u"mail.exe"));
   }
-  void Load() { model.Load(u"Arial", {u"Arial"}); }
+  void Load() { model.Load(u"Arial", LookupIn({u"Arial"})); }
 };
 
 TEST_F(MainModelStoreTest, CurrentPatternBelowOneLoadsAndSavesPatternOne) {
@@ -312,7 +312,7 @@ TEST_F(MainModelStoreTest, FailedSaveKeepsWhatWasRefusedPending) {
     MainModel m(deniedStore);
     const std::u16string set = root + u"\\Default\\Setting\\Set1";
     denying.Put(Hive::LocalMachine, set + u"\\AppKey1", u"DispTitle", StringValue(u"Mail"));
-    m.Load(u"Arial", {u"Arial", u"Tahoma"});
+    m.Load(u"Arial", LookupIn({u"Arial", u"Tahoma"}));
     denying.DenyWrite(c.denied);
     m.live.buttons[0].name = u"Edited";
     m.liveOnScreen.face = u"Tahoma";
@@ -345,7 +345,7 @@ TEST_F(MainModelStoreTest, SwitchPatternThatCannotBeWrittenChangesNothing) {
   SettingsStore openStore(open);
   MainModel switching(openStore);
   ASSERT_TRUE(openStore.SetRegString(std::u16string(kProductKey) + u"\\Setting\\Set2\\AppKey1", u"DispTitle", u"Two"));
-  switching.Load(u"Arial", {u"Arial"});
+  switching.Load(u"Arial", LookupIn({u"Arial"}));
   ASSERT_TRUE(switching.SwitchPattern(2));
   EXPECT_EQ(switching.currUser, 2);
   EXPECT_EQ(switching.live.buttons[0].name, u"Two");
@@ -368,7 +368,7 @@ TEST_F(MainModelStoreTest, ReloadAfterManagerNamesThePatternAsItsLoadDoes) {
     if (c.stored != nullptr) {
       ASSERT_TRUE(freshStore.SetRegString(std::u16string(kProductKey) + u"\\Setting\\Set1", u"SetName", c.stored));
     }
-    m.Load(u"Arial", {u"Arial"});
+    m.Load(u"Arial", LookupIn({u"Arial"}));
     m.ReloadAfterManager();
     EXPECT_EQ(m.live.name, c.name);
     ASSERT_TRUE(m.SaveAll(true).Ok());

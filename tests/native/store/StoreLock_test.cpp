@@ -126,7 +126,7 @@ const Operation kOperations[] = {
     {"SaveOnScreen", [](SettingsStore& s, MainModel&) { return SaveOnScreen(s, ONSCREEN_DATA{}); }, true},
     {"main window's load",
      [](SettingsStore&, MainModel& m) {
-       m.Load(u"Arial", {u"Arial"});
+       m.Load(u"Arial", LookupIn({u"Arial"}));
        return true;
      },
      false},
@@ -185,7 +185,7 @@ TEST_P(StoreLockTest, EachOperationIsOneHold) {
 // A lock that could not be had within the wait refuses every write of the operation (nothing half written over
 // another program's work) and lets reads go on.
 TEST_P(StoreLockTest, WritesAreRefusedWithoutTheLock) {
-  model.Load(u"Arial", {u"Arial"});
+  model.Load(u"Arial", LookupIn({u"Arial"}));
   lock.grant = false;
   for (const Operation& op : kOperations) {
     backend.writes = 0;

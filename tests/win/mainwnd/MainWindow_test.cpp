@@ -431,7 +431,20 @@ TEST_F(MainWindowTest, OwnSetupButtonHandsOverInTheJapaneseInterfaceAndEnds) {
   for (const Case& c : {Case{1033, 1}, Case{2052, 1}, Case{1041, 0}}) {
     Open();
     app->Values.UiLanguage = c.language;
-    Press(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[c.record]);
+    // Nothing is handed over: the click opens the registration dialog, which is closed unchanged.
+    bool registration = false;
+    WithResponder([&] { Press(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[c.record]); },
+                  [&] {
+                    WaitUntil([&] {
+                      for (HWND w : TopLevelWindows(L"#32770", GetCurrentProcessId(), true))
+                        if (GetDlgItem(w, IDC_SETAP_TAB) != nullptr) {
+                          registration = true;
+                          PostMessageW(w, WM_COMMAND, IDC_SETAP_CANCEL, 0);
+                        }
+                      return registration;
+                    });
+                  });
+    EXPECT_TRUE(registration) << c.language;
     EXPECT_NE(main->Hwnd(), nullptr) << c.language;
     Close();
   }
@@ -602,6 +615,24 @@ TEST_F(MainWindowTest, SavesThatFailAreReportedOnceAndLoseNothing) {
   WritePrivateProfileStringW(nullptr, nullptr, nullptr, profile.c_str());
   GetPrivateProfileStringW(L"USER1", L"Btn1_Name", L"", text, 64, profile.c_str());
   EXPECT_STREQ(text, L"unsaved");
+}
+
+// The on-screen page enumerates the fonts only when it is first shown, and then shows the live face; the main
+// window's start does not wait for the enumeration.
+TEST_F(MainWindowTest, OnScreenPageFillsItsFontListWhenFirstShown) {
+  Open();
+  ShowWindow(Main(), SW_SHOW);
+  CtabMainOSDTab& osd = *main->OnScreenPage();
+  EXPECT_TRUE(osd.FontList().empty());
+  EXPECT_EQ(SendDlgItemMessageW(osd.Hwnd(), IDC_OSD_FONT, CB_GETCOUNT, 0, 0), 0);
+  main->ShowTab(2);
+  Pump();
+  ASSERT_FALSE(osd.FontList().empty());
+  EXPECT_EQ(SendDlgItemMessageW(osd.Hwnd(), IDC_OSD_FONT, CB_GETCOUNT, 0, 0),
+            static_cast<LRESULT>(osd.FontList().size()));
+  const LRESULT selected = SendDlgItemMessageW(osd.Hwnd(), IDC_OSD_FONT, CB_GETCURSEL, 0, 0);
+  ASSERT_GE(selected, 0);
+  EXPECT_EQ(osd.FontList()[static_cast<size_t>(selected)], main->Model().liveOnScreen.face);
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_P(OnScreenStoreTest, UserSettings_FallBackToTheFactoryValues) {
     DeleteTree(HKEY_CURRENT_USER, kUserKey);
     WritePrivateProfileStringW(L"ONSCREEN", nullptr, nullptr, L"VARDENZEB.INI");
     SeedUser(c.key, c.text);
-    EXPECT_EQ(ReadOnScreen(store, factory, fonts), c.expected);
+    EXPECT_EQ(ReadOnScreen(store, factory, LookupIn(fonts)), c.expected);
   }
 }
 
@@ -102,7 +102,7 @@ TEST_P(OnScreenStoreTest, Saved_ReadsBackAsSaved) {
   for (const ONSCREEN_DATA& d : {ONSCREEN_DATA{0, u"Tahoma", 1, 0}, ONSCREEN_DATA{1, u"MS UI Gothic", 5, 0x00FFFFFF},
                                  ONSCREEN_DATA{1, u"Liberation Serif", 4, 0x00FF0000}}) {
     ASSERT_TRUE(SaveOnScreen(store, d));
-    EXPECT_EQ(ReadOnScreen(store, factory, fonts), d) << ToUtf8(d.face);
+    EXPECT_EQ(ReadOnScreen(store, factory, LookupIn(fonts)), d) << ToUtf8(d.face);
   }
   // Where the values went.
   if (Ini()) {
