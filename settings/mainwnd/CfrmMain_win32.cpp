@@ -15,6 +15,7 @@
 #include "manager/CfrmManager_win32.h"
 #include "registration/CfrmSetAp_win32.h"
 #include "res/resource.h"
+#include "shell/IconCache_win32.h"
 #include "store/Text.h"
 #include "ui/Resources_win32.h"
 #include "ui/SystemLibrary_win32.h"
@@ -29,6 +30,8 @@ namespace {
 constexpr int kTabWidth = 199;
 constexpr int kTabHeight = 19;
 constexpr size_t kTabCaptionBytes = 28;
+// The timer that starts the shell's icons after the window's first paint.
+constexpr UINT_PTR kShellIconsTimer = 1;
 
 constexpr int kBottomRow[] = {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP};
 
@@ -205,6 +208,8 @@ BOOL CfrmMain::OnInitDialog() {
   ApplyDispSetting();
   tabs_.ShowCurrentPage();
   PostPageShown();
+  // Once the window has painted, the shell's icons are made ready for the registration dialog's trees.
+  SetTimer(hwnd_, kShellIconsTimer, 100, nullptr);
   appActive_ = true;
   return TRUE;
 }
@@ -643,6 +648,12 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
     // The system tells only top-level windows, so the pages learn it from here.
     SetAppActive(w != FALSE);
     return false;
+  }
+  if (msg == WM_TIMER && w == kShellIconsTimer) {
+    KillTimer(hwnd_, kShellIconsTimer);
+    PrepareShellIcons();
+    result = 0;
+    return true;
   }
   if (msg == WM_CLOSE) {
     End(IDCANCEL);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include "ui/SystemLibrary_win32.h"
@@ -37,7 +38,23 @@ Icon FirstIconOf(const wchar_t* library) {
   return Icon(small);
 }
 
+DWORD WINAPI AskForTheSystemImageList(void*) {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  wchar_t windows[MAX_PATH] = {};
+  const UINT n = GetWindowsDirectoryW(windows, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) {
+    SHFILEINFOW info{};
+    (void)FileInfo((std::wstring(windows, n) + L"\\explorer.exe").c_str(), 0, info, kIndexFlags);
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return 0;
+}
+
 }  // namespace
+
+void PrepareShellIcons() {
+  if (HANDLE thread = CreateThread(nullptr, 0, AskForTheSystemImageList, nullptr, 0, nullptr)) CloseHandle(thread);
+}
 
 bool IconCache::IsInternetShortcutType(const wchar_t* typeName) {
   if (!shortcutTypeKnown_) {

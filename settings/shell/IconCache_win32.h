@@ -11,6 +11,11 @@
 
 namespace tapstart {
 
+// The shell makes its image list of system icons on the first question, which under Wine takes most of a tenth
+// of a second: a thread of its own asks once, out of the user's way, so that the first tree with icons does not
+// wait for it.
+void PrepareShellIcons();
+
 class IconCache {
  public:
   // Takes the tree's image list, made by the tree at the size and colour depth it shows; the cache adds every
