@@ -35,8 +35,8 @@ HWND MakeTree() {
   HWND host = CreateWindowExW(0, kHostClass, L"expand", WS_POPUP | WS_VISIBLE, 0, 0, 360, 300, nullptr, nullptr,
                               wc.hInstance, nullptr);
   return CreateWindowExW(0, WC_TREEVIEWW, L"",
-                         WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 0, 0,
-                         360, 300, host, nullptr, wc.hInstance, nullptr);
+                         WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 0, 0, 360,
+                         300, host, nullptr, wc.hInstance, nullptr);
 }
 
 std::vector<std::wstring> Parts(const std::wstring& path) {

@@ -33,11 +33,13 @@ void InsertEntries(HWND tree, HTREEITEM parent, std::initializer_list<std::wstri
   std::set<std::wstring> seen;
   for (const std::wstring& folder : folders) {
     WIN32_FIND_DATAW found{};
-    HANDLE find = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    HANDLE find =
+        FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
     if (find == INVALID_HANDLE_VALUE) continue;
     do {
       const std::wstring name = found.cFileName;
-      if (name == L"." || name == L".." || (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) || !seen.insert(name).second)
+      if (name == L"." || name == L".." || (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) ||
+          !seen.insert(name).second)
         continue;
       Insert(tree, parent, name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
     } while (FindNextFileW(find, &found));

@@ -48,8 +48,11 @@ std::wstring ManyFiles() {
   for (int i = 0; i < kFiles; ++i) {
     // Names of varied case and form, so that sorting has work to do.
     wchar_t name[64];
-    swprintf(name, 64, L"\\%s %05d%s.txt", i % 3 == 0 ? L"Report" : i % 3 == 1 ? L"photo" : L"Zebra", (i * 7919) % kFiles,
-             i % 2 ? L"" : L" copy");
+    swprintf(name, 64, L"\\%s %05d%s.txt",
+             i % 3 == 0   ? L"Report"
+             : i % 3 == 1 ? L"photo"
+                          : L"Zebra",
+             (i * 7919) % kFiles, i % 2 ? L"" : L" copy");
     HANDLE f = CreateFileW((dir + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
   }
@@ -162,7 +165,8 @@ double OpenDialog(const std::wstring& exe, const std::wstring& args) {
     SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &r);
     Sleep(200);
     const double start = Now();
-    PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(IDC_DT_BUTTON2, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(IDC_DT_BUTTON2, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
     if (HWND dialog = WaitFor(pi.dwProcessId, L"#32770", IDC_SETAP_TAB, 1)) {
       WaitPainted(dialog);
       ms = Now() - start;
@@ -191,8 +195,7 @@ bool ExpandBench(int runs) {
     rm.push_back(r.kb);
   }
   const double t = Median(ot), tr = Median(rt), m = Median(om), mr = Median(rm);
-  std::printf("expanding %d files, median of %d runs    All Files   reference   ratio (goal <= 1.50)\n", kFiles,
-              runs);
+  std::printf("expanding %d files, median of %d runs    All Files   reference   ratio (goal <= 1.50)\n", kFiles, runs);
   std::printf("  expand request to painted (ms)        %8.1f   %9.1f   %5.2f  (goal < 1000 ms)\n", t, tr, t / tr);
   std::printf("  peak working set (KB)                 %8.0f   %9.0f   %5.2f  (goal <= 1.30)\n", m, mr, m / mr);
   return true;
@@ -207,8 +210,7 @@ bool OpenBench(int runs) {
     if (o.back() < 0 || r.back() < 0) return false;
   }
   const double t = Median(o), tr = Median(r);
-  std::printf("opening the registration dialog, median of %d runs   Pantik   reference   ratio (goal <= 1.30)\n",
-              runs);
+  std::printf("opening the registration dialog, median of %d runs   Pantik   reference   ratio (goal <= 1.30)\n", runs);
   std::printf("  click to painted dialog (ms)                   %8.1f   %9.1f   %5.2f\n", t, tr, t / tr);
   return true;
 }

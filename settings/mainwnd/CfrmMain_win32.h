@@ -149,7 +149,7 @@ class CfrmMain : public Dialog, public MainServices {
   RegistrationFlags registrationFlags_;
   ImeChangerLocation imeChanger_;
   bool refused_ = false;
-  std::optional<bool> started_;  // the start-up check's answer, once it ran
+  std::optional<bool> started_;     // the start-up check's answer, once it ran
   std::u16string commandLineText_;  // the joined, trimmed command line as typed
   Hook filterHook_;
 };

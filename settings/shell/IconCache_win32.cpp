@@ -84,9 +84,9 @@ Icon IconCache::IconFor(const IconChoice& choice, HIMAGELIST systemList) const {
 // already gets the answer given then.
 int IconCache::Add(const std::wstring& path, int mode) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  const std::optional<std::u16string> kind = SharedIconKind(
-      std::u16string(path.begin(), path.end()),
-      attributes == INVALID_FILE_ATTRIBUTES ? std::nullopt : std::optional<uint32_t>(attributes));
+  const std::optional<std::u16string> kind =
+      SharedIconKind(std::u16string(path.begin(), path.end()),
+                     attributes == INVALID_FILE_ATTRIBUTES ? std::nullopt : std::optional<uint32_t>(attributes));
   if (kind)
     if (const auto known = byKind_.find(*kind); known != byKind_.end()) return known->second;
   const int image = AddFromShell(path, mode);
