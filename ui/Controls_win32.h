@@ -11,6 +11,13 @@
 
 namespace tapstart {
 
+// Where the mouse is, in screen coordinates.
+inline POINT CursorAt() {
+  POINT p{};
+  GetCursorPos(&p);
+  return p;
+}
+
 // Turns a window's redrawing off for one scope, then on again with the window invalidated.
 class ScopedRedrawOff {
  public:

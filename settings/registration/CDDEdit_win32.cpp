@@ -3,16 +3,12 @@
 
 #include <commctrl.h>
 
+#include "ui/Controls_win32.h"
+
 namespace tapstart {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-
-POINT CursorAt() {
-  POINT p{};
-  GetCursorPos(&p);
-  return p;
-}
 
 // Keys the edit keeps its own handling for; the dialog manager takes Tab, Esc and Enter before them.
 bool IsPassedKey(WPARAM key) {

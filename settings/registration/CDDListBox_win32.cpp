@@ -3,18 +3,13 @@
 
 #include <commctrl.h>
 
+#include "ui/Controls_win32.h"
 #include "ui/DragDrop_win32.h"
 
 namespace tapstart {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-
-POINT CursorAt() {
-  POINT p{};
-  GetCursorPos(&p);
-  return p;
-}
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include "ui/Controls_win32.h"
 #include "ui/DragDrop_win32.h"
 #include "ui/Handles_win32.h"
 #include "ui/SystemLibrary_win32.h"
@@ -35,12 +36,6 @@ std::wstring WindowsFolder() {
   if (n > 0 && n < MAX_PATH) return folder;
   const UINT m = GetWindowsDirectoryW(folder, MAX_PATH);
   return m > 0 && m < MAX_PATH ? std::wstring(folder) : std::wstring();
-}
-
-POINT CursorAt() {
-  POINT p{};
-  GetCursorPos(&p);
-  return p;
 }
 
 }  // namespace
