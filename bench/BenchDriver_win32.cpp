@@ -9,17 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "BenchCommon_win32.h"
 #include "BenchShared.h"
 
 namespace tapstart::bench {
 namespace {
 
-std::wstring BinDir() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring p(path);
-  return p.substr(0, p.find_last_of(L'\\') + 1);
-}
+using tapstart::bench::BinDir;
+using tapstart::bench::Median;
 
 // One registry value the bench overwrites; its old state comes back at the end, and a key the bench had to
 // create is removed again from its topmost new level.
@@ -90,13 +87,6 @@ struct Variant {
   std::optional<DWORD> api;  // the machine's "API" value for this run
   std::vector<double> ms;
 };
-
-double Median(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const size_t n = v.size();
-  return n % 2 != 0 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 // One timed start: from just before the first process is created until the target notes that it runs.
 std::optional<double> TimeOnce(const Variant& v, StartRecord* record, HANDLE started, double ticksPerMs) {

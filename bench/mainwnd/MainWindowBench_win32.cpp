@@ -9,14 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "../BenchCommon_win32.h"
+
 namespace {
 
-std::wstring BinDir() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring p(path);
-  return p.substr(0, p.find_last_of(L'\\') + 1);
-}
+using tapstart::bench::BinDir;
+using tapstart::bench::Median;
 
 struct Sample {
   double visible = -1;
@@ -83,12 +81,6 @@ Sample Measure(const std::wstring& exe, const std::wstring& args) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   return s;
-}
-
-double Median(std::vector<double> v) {
-  if (v.empty()) return -1;
-  std::sort(v.begin(), v.end());
-  return v.size() % 2 != 0 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 }  // namespace

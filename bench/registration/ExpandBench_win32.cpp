@@ -11,10 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "../BenchCommon_win32.h"
 #include "registration/CTreeViewUtl_win32.h"
 
 namespace tapstart::bench {
 namespace {
+
+using tapstart::bench::NowMs;
 
 constexpr wchar_t kHostClass[] = L"TapstartExpandBench";
 CTreeViewUtl* g_tree = nullptr;
@@ -48,13 +51,6 @@ std::vector<std::wstring> Parts(const std::wstring& path) {
   return parts;
 }
 
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
 void Pump() {
   MSG m;
   while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
@@ -73,10 +69,10 @@ double TimedExpand(HWND tree, HTREEITEM item) {
   TreeView(tree).Select(item);
   TreeView_Select(tree, item, TVGN_FIRSTVISIBLE);
   Pump();
-  const double start = Now();
+  const double start = NowMs();
   TreeView(tree).Expand(item);
   UpdateWindow(tree);
-  return Now() - start;
+  return NowMs() - start;
 }
 
 double Ours(HWND tree, const std::wstring& folder) {
@@ -112,7 +108,7 @@ double Reference(HWND tree, const std::wstring& folder) {
   {
     TreeView_Select(tree, item, TVGN_FIRSTVISIBLE);
     Pump();
-    start = Now();
+    start = NowMs();
     const ScopedRedrawOff quiet(tree);
     WIN32_FIND_DATAW found{};
     HANDLE find = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
@@ -126,7 +122,7 @@ double Reference(HWND tree, const std::wstring& folder) {
   }
   view.Expand(item);
   UpdateWindow(tree);
-  return Now() - start;
+  return NowMs() - start;
 }
 
 }  // namespace

@@ -10,31 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "../BenchCommon_win32.h"
 #include "res/resource.h"
 
 namespace {
 
+using tapstart::bench::BinDir;
+using tapstart::bench::Median;
+using tapstart::bench::NowMs;
+
 constexpr int kFiles = 50000;
-
-std::wstring BinDir() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring p(path);
-  return p.substr(0, p.find_last_of(L'\\') + 1);
-}
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  if (v.empty()) return -1;
-  std::sort(v.begin(), v.end());
-  return v.size() % 2 != 0 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
 
 // The folder of many files, made once and kept for later runs.
 std::wstring ManyFiles() {
@@ -164,12 +149,12 @@ double OpenDialog(const std::wstring& exe, const std::wstring& args) {
     DWORD_PTR r = 0;
     SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &r);
     Sleep(200);
-    const double start = Now();
+    const double start = NowMs();
     PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(IDC_DT_BUTTON2, BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
     if (HWND dialog = WaitFor(pi.dwProcessId, L"#32770", IDC_SETAP_TAB, 1)) {
       WaitPainted(dialog);
-      ms = Now() - start;
+      ms = NowMs() - start;
       PostMessageW(dialog, WM_CLOSE, 0, 0);
       Sleep(100);
     }

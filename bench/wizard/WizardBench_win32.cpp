@@ -10,14 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "../BenchCommon_win32.h"
+
 namespace {
 
-std::wstring BinDir() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring p(path);
-  return p.substr(0, p.find_last_of(L'\\') + 1);
-}
+using tapstart::bench::BinDir;
+using tapstart::bench::Median;
 
 struct Find {
   DWORD pid;
@@ -72,11 +70,6 @@ double Measure(const std::wstring& exe, const std::wstring& args) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   return ms;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.size() % 2 != 0 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 }  // namespace
