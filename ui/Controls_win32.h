@@ -11,6 +11,14 @@
 
 namespace tapstart {
 
+// A child window's rectangle in its parent's client coordinates.
+inline RECT ChildRect(HWND parent, HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 // Where the mouse is, in screen coordinates.
 inline POINT CursorAt() {
   POINT p{};

@@ -12,6 +12,7 @@
 #include "registration/DatFile_win32.h"
 #include "registration/TabKeys.h"
 #include "res/resource.h"
+#include "ui/Controls_win32.h"
 #include "ui/Resources_win32.h"
 #include "ui/Text_win32.h"
 
@@ -85,14 +86,6 @@ SetApSetup MakeSetup(const APPKEY_DATA& record, const RegistrationContext& conte
   SetImeChangerPath(setup.sources.ime, context.changer);
   setup.changer = context.changer;
   return setup;
-}
-
-// A control's rectangle in its dialog's client coordinates.
-RECT RectIn(HWND dialog, HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
 }
 
 void MoveTo(HWND control, const RECT& r) {
@@ -229,7 +222,7 @@ void CfrmSetAp::FitSourcesToTabs() {
 // Without the sequential method its radio goes, and the simultaneous radio takes its place.
 void CfrmSetAp::ApplyDelSerial() {
   if (context_.flags.SequentialHidden == 0) return;
-  const RECT place = RectIn(hwnd_, Item(IDC_SETAP_SEQUENTIAL));
+  const RECT place = ChildRect(hwnd_, Item(IDC_SETAP_SEQUENTIAL));
   EnableItem(IDC_SETAP_SEQUENTIAL, false);
   ShowItem(IDC_SETAP_SEQUENTIAL, false);
   MoveTo(Item(IDC_SETAP_SIMULTANEOUS), place);
@@ -238,8 +231,8 @@ void CfrmSetAp::ApplyDelSerial() {
 // Without Help, OK and Cancel move one place to the right into the places of Cancel and Help.
 void CfrmSetAp::ApplyAddHelp() {
   if (ReadDispSwitches(context_.store).addHelp) return;
-  const RECT cancel = RectIn(hwnd_, Item(IDC_SETAP_CANCEL));
-  const RECT help = RectIn(hwnd_, Item(IDC_SETAP_HELP));
+  const RECT cancel = ChildRect(hwnd_, Item(IDC_SETAP_CANCEL));
+  const RECT help = ChildRect(hwnd_, Item(IDC_SETAP_HELP));
   EnableItem(IDC_SETAP_HELP, false);
   ShowItem(IDC_SETAP_HELP, false);
   MoveTo(Item(IDC_SETAP_OK), cancel);

@@ -18,6 +18,7 @@
 #include "res/resource.h"
 #include "shell/DiskFileSystem_win32.h"
 #include "shell/InternetShortcut_win32.h"
+#include "ui/Controls_win32.h"
 #include "ui/Resources_win32.h"
 #include "ui/Text_win32.h"
 #include "wizard/WizardPageRules.h"
@@ -34,13 +35,6 @@ constexpr int kBottomOrder[] = {IDC_WIZ_OWN_FINISH, IDC_WIZ_BACK, IDC_WIZ_NEXT, 
 
 // The sheet being created: its callback has no parameter of its own.
 thread_local CfrmWizard* g_creating = nullptr;
-
-RECT ChildRect(HWND parent, HWND child) {
-  RECT r{};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 bool Usable(HWND w) { return w != nullptr && IsWindowVisible(w) && IsWindowEnabled(w); }
 

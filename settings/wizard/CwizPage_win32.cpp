@@ -2,6 +2,7 @@
 #include "wizard/CwizPage_win32.h"
 
 #include "res/resource.h"
+#include "ui/Controls_win32.h"
 
 namespace tapstart {
 namespace {
@@ -77,6 +78,29 @@ int CwizPage::CheckedIn(std::initializer_list<int> group) const {
     ++position;
   }
   return -1;
+}
+
+void CwizPage::PlaceRadios(const int* ids, const std::optional<RadioBox>* boxes, int count) {
+  for (int i = 0; i < count; ++i) {
+    HWND radio = Item(ids[i]);
+    if (!boxes[i]) {
+      ShowWindow(radio, SW_HIDE);
+      EnableWindow(radio, FALSE);
+      continue;
+    }
+    const RECT r = ChildRect(hwnd_, radio);
+    SetWindowPos(radio, nullptr, r.left, boxes[i]->top, r.right - r.left, boxes[i]->height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+bool CwizPage::SourceNotify(WizardSourcePane& sources, const NMHDR& header, LRESULT& result) {
+  if (sources.OnNotify(header, result)) return true;
+  const std::optional<TreeSelection> item = sources.SelectionChange(header);
+  if (!item) return false;
+  host_.Show(host_.Model().SelectTreeItem(*item));
+  host_.MakeNextDefault();
+  return true;
 }
 
 }  // namespace tapstart

@@ -5,11 +5,14 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "ui/Handles_win32.h"
 #include "ui/PropertyPage_win32.h"
 #include "wizard/WizardHost_win32.h"
+#include "wizard/WizardSourcePane_win32.h"
+#include "wizard/WizardSources.h"
 
 namespace tapstart {
 
@@ -46,6 +49,10 @@ class CwizPage : public PropertyPage {
 
   // The checked radio's position in a group, or -1.
   int CheckedIn(std::initializer_list<int> group) const;
+  // Moves each offered radio to its box; a radio without one is hidden and disabled.
+  void PlaceRadios(const int* ids, const std::optional<RadioBox>* boxes, int count);
+  // A source pane's notifications: its own first, then a tree selection becomes the wizard's selection.
+  bool SourceNotify(WizardSourcePane& sources, const NMHDR& header, LRESULT& result);
   void SetHint(EntryHint hint) { hint_ = hint; }
 
   WizardHost& host_;

@@ -2,6 +2,7 @@
 #include "wizard/CwizSelectMenu_win32.h"
 
 #include "res/resource.h"
+#include "ui/Controls_win32.h"
 #include "ui/Resources_win32.h"
 #include "wizard/WizardSources.h"
 
@@ -10,13 +11,6 @@ namespace {
 
 constexpr int kSources[kSingleSourceCount] = {IDC_WIZS_START_MENU, IDC_WIZS_MEDIA_CENTER, IDC_WIZS_FAVORITES,
                                               IDC_WIZS_ALL_FILES,  IDC_WIZS_SHORTCUT_KEY, IDC_WIZS_IME};
-
-RECT ChildRect(HWND page, HWND child) {
-  RECT r{};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 }  // namespace
 
@@ -42,17 +36,7 @@ void CwizSelectMenu::PackRadios() {
   packed_ = true;
   const RECT first = ChildRect(hwnd_, Item(kSources[0]));
   const auto boxes = PackSingleSourceRadios(first.top, host_.Model().SingleOffered());
-  for (int i = 0; i < kSingleSourceCount; ++i) {
-    HWND radio = Item(kSources[i]);
-    if (!boxes[i]) {
-      ShowWindow(radio, SW_HIDE);
-      EnableWindow(radio, FALSE);
-      continue;
-    }
-    const RECT r = ChildRect(hwnd_, radio);
-    SetWindowPos(radio, nullptr, r.left, boxes[i]->top, r.right - r.left, boxes[i]->height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  PlaceRadios(kSources, boxes.data(), kSingleSourceCount);
 }
 
 std::vector<std::vector<int>> CwizSelectMenu::RadioGroups() const {

@@ -16,12 +16,7 @@ BOOL CwizSelectProgramForSingle::OnInitDialog() {
 }
 
 bool CwizSelectProgramForSingle::OnPageNotify(NMHDR* header, LRESULT& result) {
-  if (sources_.OnNotify(*header, result)) return true;
-  const std::optional<TreeSelection> item = sources_.SelectionChange(*header);
-  if (!item) return false;
-  host_.Show(host_.Model().SelectTreeItem(*item));
-  host_.MakeNextDefault();
-  return true;
+  return SourceNotify(sources_, *header, result);
 }
 
 void CwizSelectProgramForSingle::SetTexts() { ApplyCaptions(hwnd_, {{IDC_WIZP_TEXT, IDS_WIZ_PROGRAM_TEXT}}); }

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "res/resource.h"
+#include "ui/Controls_win32.h"
 #include "ui/Resources_win32.h"
 #include "ui/Text_win32.h"
 #include "wizard/WizardPageRules.h"
@@ -18,13 +19,6 @@ constexpr int kEdits[kProgramsPerButton] = {IDC_WIZO_EDIT1, IDC_WIZO_EDIT2, IDC_
 constexpr int kLabels[kProgramsPerButton] = {IDC_WIZO_LABEL1, IDC_WIZO_LABEL2, IDC_WIZO_LABEL3, IDC_WIZO_LABEL4,
                                              IDC_WIZO_LABEL5};
 constexpr UINT_PTR kEditSubclass = 1;
-
-RECT ChildRect(HWND page, HWND child) {
-  RECT r{};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 // Moves the caret one character without selecting.
 void MoveCaret(HWND edit, int step) {
@@ -49,14 +43,7 @@ BOOL CwizSomePrograms::OnInitDialog() {
   return TRUE;
 }
 
-bool CwizSomePrograms::OnPageNotify(NMHDR* header, LRESULT& result) {
-  if (sources_.OnNotify(*header, result)) return true;
-  const std::optional<TreeSelection> item = sources_.SelectionChange(*header);
-  if (!item) return false;
-  host_.Show(host_.Model().SelectTreeItem(*item));
-  host_.MakeNextDefault();
-  return true;
-}
+bool CwizSomePrograms::OnPageNotify(NMHDR* header, LRESULT& result) { return SourceNotify(sources_, *header, result); }
 
 void CwizSomePrograms::OnDestroy() {
   for (int id : kEdits) RemoveWindowSubclass(Item(id), EditProc, kEditSubclass);
@@ -85,17 +72,7 @@ void CwizSomePrograms::PackRadios() {
   packed_ = true;
   const RECT first = ChildRect(hwnd_, Item(kSources[0]));
   const auto boxes = PackSeveralSourceRadios({first.top, first.bottom - first.top}, host_.Model().SeveralOffered());
-  for (int i = 0; i < kSeveralSourceCount; ++i) {
-    HWND radio = Item(kSources[i]);
-    if (!boxes[i]) {
-      ShowWindow(radio, SW_HIDE);
-      EnableWindow(radio, FALSE);
-      continue;
-    }
-    const RECT r = ChildRect(hwnd_, radio);
-    SetWindowPos(radio, nullptr, r.left, boxes[i]->top, r.right - r.left, boxes[i]->height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  PlaceRadios(kSources, boxes.data(), kSeveralSourceCount);
 }
 
 std::vector<std::vector<int>> CwizSomePrograms::RadioGroups() const {
