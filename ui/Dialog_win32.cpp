@@ -78,6 +78,33 @@ void Dialog::End(INT_PTR result) {
   }
 }
 
+namespace {
+
+// Marks the windows of our dialogs, so that a change of scale reaches each of them.
+constexpr wchar_t kDialogProp[] = L"TapstartDialog";
+
+BOOL CALLBACK CollectDialog(HWND child, LPARAM l) {
+  if (auto* dialog = static_cast<Dialog*>(GetPropW(child, kDialogProp)))
+    reinterpret_cast<std::vector<Dialog*>*>(l)->push_back(dialog);
+  return TRUE;
+}
+
+}  // namespace
+
+void ApplyDpiChange(HWND window, int toDpi, const RECT* suggested) {
+  std::vector<Dialog*> dialogs;
+  if (auto* self = static_cast<Dialog*>(GetPropW(window, kDialogProp))) dialogs.push_back(self);
+  EnumChildWindows(window, CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
+  const int fromDpi = dialogs.empty() ? WindowDpi(window) : dialogs.front()->dpi_;
+  if (toDpi <= 0 || toDpi == fromDpi) return;
+  if (suggested != nullptr)
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ScaleDialogLayout(window, fromDpi, toDpi);
+  for (Dialog* dialog : dialogs) dialog->dpi_ = toDpi;
+  for (Dialog* dialog : dialogs) dialog->OnDpiChanged();
+}
+
 INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
   Dialog* self = nullptr;
   if (msg == WM_INITDIALOG) {
@@ -111,6 +138,10 @@ bool Dialog::RouteCommand(int id, int code, HWND control) {
 }
 
 INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l) {
+  if (msg == WM_INITDIALOG) {
+    dpi_ = WindowDpi(hwnd_);
+    SetPropW(hwnd_, kDialogProp, this);
+  }
   INT_PTR result = 0;
   if (OnMessage(msg, w, l, result)) {
     if (msg != WM_INITDIALOG && msg != WM_CTLCOLORSTATIC && msg != WM_CTLCOLORBTN && msg != WM_CTLCOLORDLG &&
@@ -134,7 +165,11 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l) {
     case WM_DESTROY:
       OnDestroy();
       return FALSE;
+    case WM_DPICHANGED:
+      ApplyDpiChange(hwnd_, LOWORD(w), reinterpret_cast<const RECT*>(l));
+      return TRUE;
     case WM_NCDESTROY:
+      RemovePropW(hwnd_, kDialogProp);
       SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
       hwnd_ = nullptr;
       return FALSE;

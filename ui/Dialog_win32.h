@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/Controls_win32.h"
+#include "ui/Dpi_win32.h"
 
 namespace tapstart {
 
@@ -56,6 +57,9 @@ class Dialog : public Window {
   void End(INT_PTR result);
   bool IsModal() const { return modal_; }
   UINT TemplateId() const { return templateId_; }
+  // The DPI the dialog is drawn at, and a length given at 96 DPI at that scale.
+  int Dpi() const { return dpi_; }
+  int Scaled(int length96) const { return ScaleToDpi(length96, dpi_); }
 
  protected:
   virtual BOOL OnInitDialog() { return TRUE; }
@@ -86,6 +90,9 @@ class Dialog : public Window {
     return false;
   }
   virtual void OnDestroy() {}
+  // The dialog now has Dpi(), and its controls were moved and sized in proportion: fonts and lengths the
+  // dialog set itself are made again for the new scale. A page hears it after its dialog.
+  virtual void OnDpiChanged() {}
   // The dialog procedure: the object comes from WM_INITDIALOG's parameter (a property page passes its own).
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
 
@@ -94,7 +101,15 @@ class Dialog : public Window {
   bool RouteCommand(int id, int code, HWND control);
   UINT templateId_;
   bool modal_ = false;
+  int dpi_ = kBaseDpi;
+
+  friend void ApplyDpiChange(HWND window, int toDpi, const RECT* suggested);
 };
+
+// A window moved to a monitor of another scale (WM_DPICHANGED, or a sheet that hears it for its pages): the
+// window takes the suggested rectangle, its controls and the dialogs within it are scaled in proportion, and
+// each of our dialogs among them hears OnDpiChanged, the outer one first.
+void ApplyDpiChange(HWND window, int toDpi, const RECT* suggested);
 
 // Shows a message box and returns the button pressed (IDYES, IDOK...): the system's box, or a test's answer.
 using MessageBoxFn = std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)>;

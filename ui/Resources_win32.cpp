@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "Dpi_win32.h"
+
 namespace tapstart {
 namespace {
 
@@ -38,8 +40,8 @@ Font MakeFont(const std::wstring& face, int height) {
   return Font(CreateFontIndirectW(&lf));
 }
 
-Font MakeUiFont(UINT faceString, UINT heightResource, int fallbackHeight) {
-  return MakeFont(LoadStr(faceString), LoadRcInt(heightResource, fallbackHeight));
+Font MakeUiFont(UINT faceString, UINT heightResource, int fallbackHeight, int dpi) {
+  return MakeFont(LoadStr(faceString), ScaleToDpi(LoadRcInt(heightResource, fallbackHeight), dpi));
 }
 
 void SetItemFonts(HWND dialog, std::initializer_list<int> controls, HFONT font) {

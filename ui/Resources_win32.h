@@ -40,8 +40,9 @@ int LoadRcInt(UINT id, int fallback, HINSTANCE instance = nullptr);
 // A font of a face (cut to the 31 characters a face name holds) with character set DEFAULT_CHARSET and the given
 // height, all other fields zero.
 Font MakeFont(const std::wstring& face, int height);
-// The same with the face from the string table and the height from a per-language RCDATA integer.
-Font MakeUiFont(UINT faceString, UINT heightResource, int fallbackHeight);
+// The same with the face from the string table and the height from a per-language RCDATA integer, which gives
+// it at 96 DPI: the font is made for dpi.
+Font MakeUiFont(UINT faceString, UINT heightResource, int fallbackHeight, int dpi);
 // Sets a font on controls of a dialog; redraw only once the dialog is shown (under Wine each redraw costs).
 void SetItemFonts(HWND dialog, std::initializer_list<int> controls, HFONT font);
 

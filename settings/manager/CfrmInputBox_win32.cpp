@@ -12,11 +12,18 @@ namespace tapstart {
 CfrmInputBox::CfrmInputBox(InputBoxRequest request, MessageBoxFn messageBox, AnsiByteCounter ansiBytes)
     : Dialog(IDD_INPUTBOX), model_(std::move(request), std::move(ansiBytes)), messageBox_(std::move(messageBox)) {}
 
+// The fonts for the dialog's scale; the old ones go only once no control uses them.
+void CfrmInputBox::SetFonts() {
+  Font edit = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_LARGE, 16, Dpi());
+  Font text = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14, Dpi());
+  SetItemFonts(hwnd_, {IDC_INPUT_EDIT}, edit.Get());
+  SetItemFonts(hwnd_, {IDC_INPUT_PROMPT, IDC_INPUT_OK, IDC_INPUT_CANCEL}, text.Get());
+  editFont_ = std::move(edit);
+  textFont_ = std::move(text);
+}
+
 BOOL CfrmInputBox::OnInitDialog() {
-  editFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_LARGE, 16);
-  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14);
-  SetItemFonts(hwnd_, {IDC_INPUT_EDIT}, editFont_.Get());
-  SetItemFonts(hwnd_, {IDC_INPUT_PROMPT, IDC_INPUT_OK, IDC_INPUT_CANCEL}, textFont_.Get());
+  SetFonts();
 
   SetWindowTextW(hwnd_, LoadStr(model_.CaptionId()).c_str());
   ApplyCaptions(

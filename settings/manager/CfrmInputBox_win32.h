@@ -23,6 +23,7 @@ class CfrmInputBox : public Dialog {
 
  protected:
   BOOL OnInitDialog() override;
+  void OnDpiChanged() override { SetFonts(); }
   bool OnButtonClicked(int id) override;
   void OnCancel() override { cmdCancel_Click(); }  // Esc and the close box
 
@@ -34,6 +35,7 @@ class CfrmInputBox : public Dialog {
 
   InputBoxModel model_;
   MessageBoxFn messageBox_;
+  void SetFonts();
   Font editFont_;
   Font textFont_;
 };

@@ -32,12 +32,19 @@ constexpr ButtonText kButtonTexts[] = {{IDC_MGR_ADD, IDS_MGR_ADD, IDS_MGR_ADD_KE
 CfrmManager::CfrmManager(SettingsStore& store, MessageBoxFn messageBox, InputBoxFn inputBox)
     : Dialog(IDD_MANAGER), model_(store), messageBox_(std::move(messageBox)), inputBox_(std::move(inputBox)) {}
 
-BOOL CfrmManager::OnInitDialog() {
-  listFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_LARGE, 16);
-  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14);
-  SetItemFonts(hwnd_, {IDC_MGR_LIST}, listFont_.Get());
+// The fonts for the dialog's scale; the old ones go only once no control uses them.
+void CfrmManager::SetFonts() {
+  Font list = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_LARGE, 16, Dpi());
+  Font text = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14, Dpi());
+  SetItemFonts(hwnd_, {IDC_MGR_LIST}, list.Get());
   SetItemFonts(hwnd_, {IDC_MGR_LABEL, IDC_MGR_ADD, IDC_MGR_DELETE, IDC_MGR_COPY, IDC_MGR_RENAME, IDC_MGR_CLOSE},
-               textFont_.Get());
+               text.Get());
+  listFont_ = std::move(list);
+  textFont_ = std::move(text);
+}
+
+BOOL CfrmManager::OnInitDialog() {
+  SetFonts();
 
   SetWindowTextW(hwnd_, LoadStr(IDS_MGR_TITLE).c_str());
   ApplyCaptions(hwnd_, {{IDC_MGR_LABEL, IDS_MGR_LIST_LABEL}});

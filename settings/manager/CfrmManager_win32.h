@@ -26,6 +26,7 @@ class CfrmManager : public Dialog {
 
  protected:
   BOOL OnInitDialog() override;
+  void OnDpiChanged() override { SetFonts(); }
   bool OnCommand(int id, int code, HWND control) override;
   bool OnButtonClicked(int id) override;
   void OnOK() override {}  // Enter where no button has the focus (the list): the manager has no default button
@@ -48,6 +49,7 @@ class CfrmManager : public Dialog {
   SettingManagerModel model_;
   MessageBoxFn messageBox_;
   InputBoxFn inputBox_;
+  void SetFonts();
   Font listFont_;
   Font textFont_;
 };

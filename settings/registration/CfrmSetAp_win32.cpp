@@ -165,9 +165,9 @@ void CfrmSetAp::InsertTabs() {
 }
 
 void CfrmSetAp::SetFonts() {
-  tabFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TAB, 14);
-  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14);
-  treeFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TREE, 15);
+  tabFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TAB, 14, Dpi());
+  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14, Dpi());
+  treeFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TREE, 15, Dpi());
   SetItemFonts(hwnd_, {IDC_SETAP_TAB}, tabFont_.Get());
   SetItemFonts(hwnd_, {IDC_SETAP_START_MENU, IDC_SETAP_FAVORITES, IDC_SETAP_ALL_FILES}, treeFont_.Get());
   SetItemFonts(hwnd_,

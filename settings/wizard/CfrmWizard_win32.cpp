@@ -62,8 +62,8 @@ void AdjustSheetTemplate(void* dialogTemplate, bool appWindow) {
 }  // namespace
 
 CfrmWizard::CfrmWizard(SettingsStore& store, WizardRequest request) : store_(store), request_(std::move(request)) {
-  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14);
-  treeFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TREE, 15);
+  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14, WindowDpi(nullptr));
+  treeFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TREE, 15, WindowDpi(nullptr));
   LoadSources();
 }
 
