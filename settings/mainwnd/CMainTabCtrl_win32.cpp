@@ -30,11 +30,7 @@ void CMainTabCtrl::ShowCurrentPage() {
   HWND shown = selectedPage != nullptr ? selectedPage->Hwnd() : nullptr;
   if (shown != nullptr) ShowWindow(shown, SW_HIDE);
 
-  RECT area = TabControl(tab_).DisplayArea();
-  RECT place{};
-  GetWindowRect(tab_, &place);
-  MapWindowPoints(nullptr, GetParent(tab_), reinterpret_cast<POINT*>(&place), 2);
-  OffsetRect(&area, place.left, place.top);
+  const RECT area = PageArea();
   const int w = area.right - area.left;
   const int h = area.bottom - area.top;
 
@@ -46,6 +42,24 @@ void CMainTabCtrl::ShowCurrentPage() {
     SetWindowPos(shown, HWND_TOP, area.left, area.top, w, h, SWP_SHOWWINDOW);
     ShowWindow(shown, SW_SHOWNORMAL);
   }
+}
+
+RECT CMainTabCtrl::PageArea() const {
+  RECT area = TabControl(tab_).DisplayArea();
+  RECT place{};
+  GetWindowRect(tab_, &place);
+  MapWindowPoints(nullptr, GetParent(tab_), reinterpret_cast<POINT*>(&place), 2);
+  OffsetRect(&area, place.left, place.top);
+  return area;
+}
+
+void CMainTabCtrl::PlacePages() const {
+  if (tab_ == nullptr) return;
+  const RECT area = PageArea();
+  for (Dialog* page : pageTable_)
+    if (page != nullptr && page->Hwnd() != nullptr)
+      SetWindowPos(page->Hwnd(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CMainTabCtrl::OnSelChange() {

@@ -44,6 +44,8 @@ class CMainTabCtrl {
   // Moves every listed page to the display area at the top of the z-order, hidden, then shows the selected
   // one. A selection outside the list (none: -1) leaves every page as it is.
   void ShowCurrentPage();
+  // Moves every listed page to the display area as it is now (after a change of scale), shown or hidden as it is.
+  void PlacePages() const;
   // TCN_SELCHANGE of the tab control, as the main window receives it in WM_NOTIFY: shows the selected page
   // and gives the focus to the tab control; the notification's result is 0.
   LRESULT OnSelChange();
@@ -61,6 +63,8 @@ class CMainTabCtrl {
   Dialog* Page(int page) const;
 
  private:
+  // The tab control's display area in its parent's coordinates.
+  RECT PageArea() const;
   HWND tab_ = nullptr;
   std::array<UINT, kPages> templateIds_ = {IDD_DT_TAB, IDD_NT_TAB, IDD_OSD_TAB};
   std::array<std::unique_ptr<Dialog>, kPages> pages_;

@@ -26,9 +26,10 @@
 namespace tapstart {
 namespace {
 
-// Three fixed-width tabs of 199 by 19 pixels; a caption longer than 28 bytes in the ANSI code page is cut.
+// Three fixed-width tabs of 199 by 19 pixels at 96 DPI; a caption longer than 28 bytes in the ANSI code page is cut.
 constexpr int kTabWidth = 199;
 constexpr int kTabHeight = 19;
+constexpr int kTabMargin = 8;
 constexpr size_t kTabCaptionBytes = 28;
 // The timer that starts the shell's icons after the window's first paint.
 constexpr UINT_PTR kShellIconsTimer = 1;
@@ -231,7 +232,7 @@ void CfrmMain::FitTabsToWidth() {
   HWND tab = Item(IDC_MAIN_TAB);
   RECT r;
   GetWindowRect(tab, &r);
-  const int needed = 3 * kTabWidth + 8;
+  const int needed = 3 * Scaled(kTabWidth) + Scaled(kTabMargin);
   const int delta = needed - (r.right - r.left);
   if (delta <= 0) return;
   SetWindowPos(tab, nullptr, 0, 0, r.right - r.left + delta, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
@@ -265,7 +266,7 @@ void CfrmMain::SetCaptions() {
 
 void CfrmMain::SetTabCaptions() {
   const TabControl tab = TabItem(IDC_MAIN_TAB);
-  tab.SetItemSize(kTabWidth, kTabHeight);
+  tab.SetItemSize(Scaled(kTabWidth), Scaled(kTabHeight));
   FitTabsToWidth();
   for (int i = 0; i < 3; ++i) {
     std::u16string caption = Utf16(LoadStr(i < 2 ? IDS_TAB_BUTTONS : IDS_TAB_ONSCREEN));
@@ -292,21 +293,32 @@ void CfrmMain::SetButtonLabels(ButtonTabPage& page) {
   }
 }
 
+// The fonts for the window's scale; the old ones go only once no control uses them.
 void CfrmMain::SetFonts() {
-  const std::wstring face = LoadStr(IDS_UI_FACE);
-  uiFont_ = MakeFont(face, LoadRcInt(IDR_HEIGHT_UI, 14));
-  largeFont_ = MakeFont(face, LoadRcInt(IDR_HEIGHT_LARGE, 16));
+  Font ui = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_UI, 14, Dpi());
+  Font large = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_LARGE, 16, Dpi());
   // Before the window is first shown nothing needs repainting, and under Wine every redraw request costs.
   const BOOL redraw = IsWindowVisible(hwnd_);
-  SetItemFonts(hwnd_, {IDC_MAIN_TAB}, uiFont_.Get());
+  SetItemFonts(hwnd_, {IDC_MAIN_TAB}, ui.Get());
   for (ButtonTabPage* page : {desktop_, notebook_}) {
     const ButtonPageIds& ids = page->Ids();
-    SetItemFonts(page->Hwnd(), {ids.group, ids.patternLabel, ids.manager, ids.wizard, ids.defaults}, uiFont_.Get());
-    for (int i = 0; i < ids.positions; ++i) SetItemFonts(page->Hwnd(), {ids.labels[i], ids.edits[i]}, uiFont_.Get());
-    SetItemFonts(page->Hwnd(), {ids.pattern}, largeFont_.Get());
+    SetItemFonts(page->Hwnd(), {ids.group, ids.patternLabel, ids.manager, ids.wizard, ids.defaults}, ui.Get());
+    for (int i = 0; i < ids.positions; ++i) SetItemFonts(page->Hwnd(), {ids.labels[i], ids.edits[i]}, ui.Get());
+    SetItemFonts(page->Hwnd(), {ids.pattern}, large.Get());
   }
-  onScreen_->ApplyFonts(uiFont_.Get(), largeFont_.Get(), redraw);
-  SetItemFonts(hwnd_, {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}, uiFont_.Get());
+  onScreen_->ApplyFonts(ui.Get(), large.Get(), redraw);
+  SetItemFonts(hwnd_, {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}, ui.Get());
+  uiFont_ = std::move(ui);
+  largeFont_ = std::move(large);
+}
+
+// Moved to a monitor of another scale: the controls were scaled in proportion; the fonts, the tabs' fixed size
+// and the pages' place in the tab control follow.
+void CfrmMain::OnDpiChanged() {
+  SetFonts();
+  TabItem(IDC_MAIN_TAB).SetItemSize(Scaled(kTabWidth), Scaled(kTabHeight));
+  FitTabsToWidth();
+  tabs_.PlacePages();
 }
 
 void CfrmMain::SetupTabsForKeyboard() {

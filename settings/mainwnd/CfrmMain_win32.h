@@ -91,6 +91,7 @@ class CfrmMain : public Dialog, public MainServices {
 
  protected:
   BOOL OnInitDialog() override;
+  void OnDpiChanged() override;
   bool OnButtonClicked(int id) override;
   bool OnNotify(NMHDR* header, LRESULT& result) override;
   bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;

@@ -164,18 +164,30 @@ void CfrmSetAp::InsertTabs() {
   ShowSelectedSource();
 }
 
+// The fonts for the dialog's scale; the old ones go only once no control uses them.
 void CfrmSetAp::SetFonts() {
-  tabFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TAB, 14, Dpi());
-  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14, Dpi());
-  treeFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TREE, 15, Dpi());
-  SetItemFonts(hwnd_, {IDC_SETAP_TAB}, tabFont_.Get());
-  SetItemFonts(hwnd_, {IDC_SETAP_START_MENU, IDC_SETAP_FAVORITES, IDC_SETAP_ALL_FILES}, treeFont_.Get());
+  Font tab = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TAB, 14, Dpi());
+  Font text = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14, Dpi());
+  Font tree = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TREE, 15, Dpi());
+  SetItemFonts(hwnd_, {IDC_SETAP_TAB}, tab.Get());
+  SetItemFonts(hwnd_, {IDC_SETAP_START_MENU, IDC_SETAP_FAVORITES, IDC_SETAP_ALL_FILES}, tree.Get());
   SetItemFonts(hwnd_,
                {IDC_SETAP_MEDIA_CENTER, IDC_SETAP_SHORTCUT_KEY, IDC_SETAP_IME, IDC_SETAP_PROGRAMS_GROUP,
                 IDC_SETAP_METHOD_GROUP, IDC_SETAP_SINGLE, IDC_SETAP_SEQUENTIAL, IDC_SETAP_SIMULTANEOUS, IDC_SETAP_OK,
                 IDC_SETAP_CANCEL, IDC_SETAP_HELP, IDC_SETAP_HINT},
-               textFont_.Get());
-  for (int i = 0; i < kProgramsPerButton; ++i) SetItemFonts(hwnd_, {kSlotIds[i], kLabelIds[i]}, textFont_.Get());
+               text.Get());
+  for (int i = 0; i < kProgramsPerButton; ++i) SetItemFonts(hwnd_, {kSlotIds[i], kLabelIds[i]}, text.Get());
+  tabFont_ = std::move(tab);
+  textFont_ = std::move(text);
+  treeFont_ = std::move(tree);
+}
+
+// Moved to a monitor of another scale: the controls were scaled in proportion; the fonts, the tabs' size and the
+// source lists' place in the tab control follow.
+void CfrmSetAp::OnDpiChanged() {
+  SetFonts();
+  SizeTabs();
+  FitSourcesToTabs();
 }
 
 void CfrmSetAp::SetTexts() {
@@ -215,7 +227,7 @@ void CfrmSetAp::FitSourcesToTabs() {
   HWND tab = Item(IDC_SETAP_TAB);
   RECT area = TabItem(IDC_SETAP_TAB).DisplayArea();
   MapWindowPoints(tab, hwnd_, reinterpret_cast<POINT*>(&area), 2);
-  InflateRect(&area, -2, -2);
+  InflateRect(&area, -Scaled(2), -Scaled(2));
   for (const SourceTab& s : kSourceTabs) MoveTo(Item(s.control), area);
 }
 

@@ -64,6 +64,7 @@ class CfrmSetAp : public Dialog, public TreeOwner, public ListOwner, public Slot
 
  protected:
   BOOL OnInitDialog() override;
+  void OnDpiChanged() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnButtonClicked(int id) override;
   void OnOK() override;

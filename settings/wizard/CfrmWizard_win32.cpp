@@ -62,9 +62,15 @@ void AdjustSheetTemplate(void* dialogTemplate, bool appWindow) {
 }  // namespace
 
 CfrmWizard::CfrmWizard(SettingsStore& store, WizardRequest request) : store_(store), request_(std::move(request)) {
-  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14, WindowDpi(nullptr));
-  treeFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TREE, 15, WindowDpi(nullptr));
   LoadSources();
+}
+
+// The fonts the pages and the sheet's buttons take, for a scale; the caller keeps the old ones until no control
+// uses them.
+void CfrmWizard::MakeFonts(int dpi) {
+  dpi_ = dpi;
+  textFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TEXT, 14, dpi);
+  treeFont_ = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_TREE, 15, dpi);
 }
 
 CfrmWizard::~CfrmWizard() {
@@ -104,6 +110,8 @@ void CfrmWizard::LoadSources() {
 
 bool CfrmWizard::Create(HWND owner) {
   owner_ = owner;
+  // The sheet opens on its owner's monitor: its pages take fonts for that scale when they are made.
+  MakeFonts(WindowDpi(owner));
   const std::wstring face = LoadStr(IDS_UI_FACE);
   // The sheet shows and enables its Help button only for a sheet and pages that say they have help.
   helpShown_ = PlanBottomButtons(machine_.addHelp).helpShown;
@@ -181,8 +189,8 @@ void CfrmWizard::FitSheetToPages() {
   const RECT page = ChildRect(sheet_, selectButton_.Hwnd());
   RECT client{};
   GetClientRect(sheet_, &client);
-  const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp);
-  const int rowRight = (plan.helpShown ? plan.help : plan.cancel) + kBottomButtonWidth + 8;
+  const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp, dpi_);
+  const int rowRight = (plan.helpShown ? plan.help : plan.cancel) + plan.width + ScaleToDpi(8, dpi_);
   const int widen = std::max(
       {0, static_cast<int>(wanted.right - (page.right - page.left)), static_cast<int>(rowRight - client.right)});
   const int lower = std::max(0, static_cast<int>(wanted.bottom - (page.bottom - page.top)));
@@ -212,12 +220,12 @@ void CfrmWizard::PlacePage(HWND page) const {
 }
 
 void CfrmWizard::LayOutButtons() {
-  const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp);
-  const auto place = [this](int id, int x) {
+  const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp, dpi_);
+  const auto place = [this, &plan](int id, int x) {
     HWND button = GetDlgItem(sheet_, id);
     if (button == nullptr) return;
     const RECT r = ChildRect(sheet_, button);
-    SetWindowPos(button, nullptr, x, r.top, kBottomButtonWidth, kBottomButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(button, nullptr, x, r.top, plan.width, plan.height, SWP_NOZORDER | SWP_NOACTIVATE);
   };
   place(IDC_WIZ_BACK, plan.back);
   place(IDC_WIZ_NEXT, plan.next);
@@ -236,10 +244,10 @@ void CfrmWizard::LayOutButtons() {
 
 void CfrmWizard::CreateOwnFinish() {
   const RECT back = ChildRect(sheet_, GetDlgItem(sheet_, IDC_WIZ_BACK));
-  const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp);
+  const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp, dpi_);
   HWND own = CreateWindowExW(
       0, L"BUTTON", LoadStr(IDS_WIZ_FINISH).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, plan.ownFinish,
-      back.top, kBottomButtonWidth, kBottomButtonHeight, sheet_,
+      back.top, plan.width, plan.height, sheet_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_WIZ_OWN_FINISH)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(own, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), FALSE);
   ShowWindow(own, SW_HIDE);
@@ -434,8 +442,30 @@ bool CfrmWizard::OnSheetMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
       return true;
     case WM_NCRBUTTONUP:
       return true;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(w), reinterpret_cast<const RECT*>(l));
+      return true;
     default:
       return false;
+  }
+}
+
+// Moved to a monitor of another scale: the sheet takes the suggested size, everything in it is scaled in
+// proportion, the pages take the new fonts, and the bottom row is laid out again for the new scale.
+void CfrmWizard::OnDpiChanged(int dpi, const RECT* suggested) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  const Font oldText = std::move(textFont_);
+  const Font oldTree = std::move(treeFont_);
+  MakeFonts(dpi);
+  ApplyDpiChange(sheet_, dpi, suggested);
+  for (int id : {IDC_WIZ_BACK, IDC_WIZ_NEXT, IDC_WIZ_FINISH, IDCANCEL, IDC_WIZ_HELP, IDC_WIZ_OWN_FINISH})
+    if (HWND button = GetDlgItem(sheet_, id)) SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), TRUE);
+  if (HWND page = PropSheet_GetCurrentPageHwnd(sheet_)) pagePlace_ = ChildRect(sheet_, page);
+  LayOutButtons();
+  if (HWND own = GetDlgItem(sheet_, IDC_WIZ_OWN_FINISH)) {
+    const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp, dpi_);
+    const RECT back = ChildRect(sheet_, GetDlgItem(sheet_, IDC_WIZ_BACK));
+    SetWindowPos(own, nullptr, plan.ownFinish, back.top, plan.width, plan.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

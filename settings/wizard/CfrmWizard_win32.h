@@ -85,6 +85,8 @@ class CfrmWizard final : public WizardHost, private WizardSystem {
   static int CALLBACK SheetCallback(HWND sheet, UINT msg, LPARAM l);
   static LRESULT CALLBACK SheetProc(HWND sheet, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR data);
   bool OnSheetMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result);
+  void MakeFonts(int dpi);
+  void OnDpiChanged(int dpi, const RECT* suggested);
   void LoadSources();
   bool AddOtherPages();
   void Initialise();
@@ -111,6 +113,7 @@ class CfrmWizard final : public WizardHost, private WizardSystem {
   WizardSetup setup_;
   WizardSourceData sourceData_;
   std::unique_ptr<WizardModel> model_;
+  int dpi_ = kBaseDpi;
   Font textFont_;
   Font treeFont_;
   CwizSelectButton selectButton_{*this};

@@ -16,12 +16,23 @@ bool IsSourceControl(HWND w) {
 }  // namespace
 
 BOOL CwizPage::OnInitDialog() {
-  // Texts and buttons take the wizard font, the source trees and lists a font of their own.
+  ApplyFonts();
+  return TRUE;
+}
+
+// Texts and buttons take the wizard font, the source trees and lists a font of their own.
+void CwizPage::ApplyFonts() const {
+  const BOOL redraw = IsWindowVisible(hwnd_);
   for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     const HFONT font = IsSourceControl(child) ? host_.TreeFont() : host_.TextFont();
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
   }
-  return TRUE;
+}
+
+// A new scale: the wizard has made its fonts for it, and the picture has a rendering of its own.
+void CwizPage::OnDpiChanged() {
+  ApplyFonts();
+  if (picture_ && IsWindowVisible(hwnd_)) ShowPicture();
 }
 
 void CwizPage::OnSetActive() {

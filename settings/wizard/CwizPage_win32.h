@@ -34,6 +34,7 @@ class CwizPage : public PropertyPage {
 
  protected:
   BOOL OnInitDialog() override;
+  void OnDpiChanged() override;
   // Activation in order: the sheet's caption and buttons, the picture, the texts, the page's own set-up, the
   // first radio of an empty group, the entry hint.
   void OnSetActive() final;
@@ -59,6 +60,7 @@ class CwizPage : public PropertyPage {
 
  private:
   void ShowPicture();
+  void ApplyFonts() const;
   bool picture_;
   Bitmap bitmap_;
   EntryHint hint_ = EntryHint::None;

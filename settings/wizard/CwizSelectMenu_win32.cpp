@@ -35,7 +35,7 @@ void CwizSelectMenu::Prepare() {
 void CwizSelectMenu::PackRadios() {
   packed_ = true;
   const RECT first = ChildRect(hwnd_, Item(kSources[0]));
-  const auto boxes = PackSingleSourceRadios(first.top, host_.Model().SingleOffered());
+  const auto boxes = PackSingleSourceRadios(first.top, host_.Model().SingleOffered(), Dpi());
   PlaceRadios(kSources, boxes.data(), kSingleSourceCount);
 }
 

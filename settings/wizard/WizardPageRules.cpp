@@ -71,14 +71,19 @@ EditKey ProgramEditKey(int virtualKey) {
   }
 }
 
-BottomButtonLayout PlanBottomButtons(int32_t addHelp) {
+BottomButtonLayout PlanBottomButtons(int32_t addHelp, int dpi) {
+  const bool helpShown = addHelp == 1;
+  const int back = helpShown ? 292 : 335;
+  const auto at = [dpi](int x) { return ScaleToDpi(x, dpi); };
   BottomButtonLayout layout;
-  if (addHelp == 1) {
-    layout = {.back = 292, .next = 373, .cancel = 454, .help = 535, .helpShown = true};
-  } else {
-    layout = {.back = 335, .next = 415, .cancel = 535, .help = 535, .helpShown = false};
-  }
-  layout.ownFinish = layout.back - 80;
+  layout.ownFinish = at(back - 80);
+  layout.back = at(back);
+  layout.next = at(helpShown ? 373 : 415);
+  layout.cancel = at(helpShown ? 454 : 535);
+  layout.help = at(535);
+  layout.width = at(kBottomButtonWidth);
+  layout.height = at(kBottomButtonHeight);
+  layout.helpShown = helpShown;
   return layout;
 }
 

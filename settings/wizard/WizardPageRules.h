@@ -58,19 +58,22 @@ LaunchMethodLayout PlanLaunchMethodPage(int32_t delSerial);
 enum class EditKey { Swallow, Pass, CaretLeft, CaretRight };
 EditKey ProgramEditKey(int virtualKey);
 
-// The sheet's bottom row in client pixels, each button 73 by 25 at its own top. With AddHelp = 1 the Help
-// button is shown; the sheet's Finish takes Next's place, the wizard's own Finish button sits left of Back.
+// The sheet's bottom row in client pixels, each button 73 by 25 at its own top (at 96 DPI; every length is scaled
+// to the sheet's dpi). With AddHelp = 1 the Help button is shown; the sheet's Finish takes Next's place, the
+// wizard's own Finish button sits 80 to the left of Back.
 struct BottomButtonLayout {
   int ownFinish = 0;
   int back = 0;
   int next = 0;
   int cancel = 0;
   int help = 0;
+  int width = 0;
+  int height = 0;
   bool helpShown = false;
 };
 inline constexpr int kBottomButtonWidth = 73;
 inline constexpr int kBottomButtonHeight = 25;
-BottomButtonLayout PlanBottomButtons(int32_t addHelp);
+BottomButtonLayout PlanBottomButtons(int32_t addHelp, int dpi = kBaseDpi);
 
 // Arrow keys among the bottom buttons in their visual order (own Finish, Back, Next or Finish, Cancel, Help):
 // step -1 (left, up) or +1 (right, down) from position current to the nearest usable button (shown and

@@ -38,17 +38,18 @@ SeveralSources SeveralSourcesOffered(const SourceSwitches& switches) {
 }
 
 std::array<std::optional<RadioBox>, kSingleSourceCount> PackSingleSourceRadios(int firstTop,
-                                                                               const SingleSources& offered) {
-  return Pack(offered, [firstTop](int slot) {
-    return RadioBox{firstTop - kSourceRadioPitch + kSourceRadioPitch * slot, kSourceRadioHeight};
-  });
+                                                                               const SingleSources& offered, int dpi) {
+  const int pitch = ScaleToDpi(kSourceRadioPitch, dpi);
+  const int height = ScaleToDpi(kSourceRadioHeight, dpi);
+  return Pack(offered, [=](int slot) { return RadioBox{firstTop - pitch + pitch * slot, height}; });
 }
 
 std::array<std::optional<RadioBox>, kSeveralSourceCount> PackSeveralSourceRadios(RadioBox first,
-                                                                                 const SeveralSources& offered) {
-  return Pack(offered, [first](int slot) {
-    return slot == 0 ? first : RadioBox{first.top + kSourceRadioPitch * slot, kSourceRadioHeight};
-  });
+                                                                                 const SeveralSources& offered,
+                                                                                 int dpi) {
+  const int pitch = ScaleToDpi(kSourceRadioPitch, dpi);
+  const int height = ScaleToDpi(kSourceRadioHeight, dpi);
+  return Pack(offered, [=](int slot) { return slot == 0 ? first : RadioBox{first.top + pitch * slot, height}; });
 }
 
 }  // namespace tapstart

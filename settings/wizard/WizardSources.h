@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/DpiScale.h"
+
 namespace tapstart {
 
 // Source indexes, the same on both source pages; the several-programs page has no IME Changer.
@@ -60,10 +62,12 @@ inline constexpr int kSourceRadioHeight = 17;
 // The offered radios take the slots 0, 1, 2, ... in source order, so that a missing source leaves no gap;
 // a source not offered has no place (its radio is hidden). On the single-program source page slot k lies at
 // firstTop - 25 + 25k; on the several-programs page slot 0 is the first radio's own box and slot k at
-// its top + 25k.
+// its top + 25k. Pitch and height are pixels at 96 DPI, scaled to the page's dpi.
 std::array<std::optional<RadioBox>, kSingleSourceCount> PackSingleSourceRadios(int firstTop,
-                                                                               const SingleSources& offered);
+                                                                               const SingleSources& offered,
+                                                                               int dpi = kBaseDpi);
 std::array<std::optional<RadioBox>, kSeveralSourceCount> PackSeveralSourceRadios(RadioBox first,
-                                                                                 const SeveralSources& offered);
+                                                                                 const SeveralSources& offered,
+                                                                                 int dpi = kBaseDpi);
 
 }  // namespace tapstart

@@ -45,6 +45,33 @@ TEST(WizardRulesTest, SourceRadiosArePackedWithoutGaps) {
             (std::array<Box, 5>{RadioBox{60, 20}, none, none, RadioBox{85, 17}, none}));
 }
 
+// Pixel lengths are given at 96 DPI; at other scales they round as the system's MulDiv does.
+TEST(WizardRulesTest, LayoutLengthsFollowTheDpi) {
+  const struct {
+    int value, dpi, scaled;
+  } lengths[] = {{199, 96, 199}, {199, 144, 299}, {19, 144, 29}, {73, 144, 110}, {25, 120, 31}, {17, 192, 34},
+                 {-3, 144, -5},  {74, 0, 74},     {74, -1, 74}};
+  for (const auto& c : lengths) EXPECT_EQ(ScaleToDpi(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi;
+
+  const struct {
+    int32_t addHelp;
+    int dpi;
+    std::array<int, 7> row;  // own Finish, Back, Next, Cancel, Help, width, height
+  } rows[] = {{1, 96, {212, 292, 373, 454, 535, 73, 25}},
+              {1, 144, {318, 438, 560, 681, 803, 110, 38}},
+              {1, 192, {424, 584, 746, 908, 1070, 146, 50}},
+              {2, 144, {383, 503, 623, 803, 803, 110, 38}}};
+  for (const auto& c : rows) {
+    const BottomButtonLayout b = PlanBottomButtons(c.addHelp, c.dpi);
+    EXPECT_EQ((std::array{b.ownFinish, b.back, b.next, b.cancel, b.help, b.width, b.height}), c.row) << c.dpi;
+  }
+  using Box = std::optional<RadioBox>;
+  EXPECT_EQ(PackSingleSourceRadios(150, {1, 0, 1, 0, 0, 0}, 144),
+            (std::array<Box, 6>{RadioBox{112, 26}, Box{}, RadioBox{150, 26}, Box{}, Box{}, Box{}}));
+  EXPECT_EQ(PackSeveralSourceRadios({90, 30}, {1, 1, 0, 0, 0}, 192),
+            (std::array<Box, 5>{RadioBox{90, 30}, RadioBox{140, 34}, Box{}, Box{}, Box{}}));
+}
+
 TEST(WizardRulesTest, ButtonLabelsFollowQstartKindAndMachineNames) {
   std::array<std::u16string, kButtonSlots> names{};
   names[1] = u"MAIL";  // AppKey2: desktop radio 2
