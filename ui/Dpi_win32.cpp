@@ -43,7 +43,8 @@ void ScaleDialogLayout(HWND dialog, int fromDpi, int toDpi) {
     // A combo box's height is that of its open list; the closed height follows the font it is given.
     LONG height = r.bottom - r.top;
     RECT dropped{};
-    if (HasClass(child, L"ComboBox") && SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)))
+    if (HasClass(child, L"ComboBox") &&
+        SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)))
       height = dropped.bottom - dropped.top;
     SetWindowPos(child, nullptr, scale(r.left), scale(r.top), scale(r.right) - scale(r.left), scale(height),
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -245,10 +245,10 @@ void CfrmWizard::LayOutButtons() {
 void CfrmWizard::CreateOwnFinish() {
   const RECT back = ChildRect(sheet_, GetDlgItem(sheet_, IDC_WIZ_BACK));
   const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp, dpi_);
-  HWND own = CreateWindowExW(
-      0, L"BUTTON", LoadStr(IDS_WIZ_FINISH).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, plan.ownFinish,
-      back.top, plan.width, plan.height, sheet_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_WIZ_OWN_FINISH)), GetModuleHandleW(nullptr), nullptr);
+  HWND own = CreateWindowExW(0, L"BUTTON", LoadStr(IDS_WIZ_FINISH).c_str(),
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, plan.ownFinish, back.top, plan.width,
+                             plan.height, sheet_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_WIZ_OWN_FINISH)),
+                             GetModuleHandleW(nullptr), nullptr);
   SendMessageW(own, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), FALSE);
   ShowWindow(own, SW_HIDE);
 }
@@ -459,7 +459,8 @@ void CfrmWizard::OnDpiChanged(int dpi, const RECT* suggested) {
   MakeFonts(dpi);
   ApplyDpiChange(sheet_, dpi, suggested);
   for (int id : {IDC_WIZ_BACK, IDC_WIZ_NEXT, IDC_WIZ_FINISH, IDCANCEL, IDC_WIZ_HELP, IDC_WIZ_OWN_FINISH})
-    if (HWND button = GetDlgItem(sheet_, id)) SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), TRUE);
+    if (HWND button = GetDlgItem(sheet_, id))
+      SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), TRUE);
   if (HWND page = PropSheet_GetCurrentPageHwnd(sheet_)) pagePlace_ = ChildRect(sheet_, page);
   LayOutButtons();
   if (HWND own = GetDlgItem(sheet_, IDC_WIZ_OWN_FINISH)) {

@@ -71,8 +71,8 @@ void CwizSomePrograms::Prepare() {
 void CwizSomePrograms::PackRadios() {
   packed_ = true;
   const RECT first = ChildRect(hwnd_, Item(kSources[0]));
-  const auto boxes = PackSeveralSourceRadios({first.top, first.bottom - first.top}, host_.Model().SeveralOffered(),
-                                             Dpi());
+  const auto boxes =
+      PackSeveralSourceRadios({first.top, first.bottom - first.top}, host_.Model().SeveralOffered(), Dpi());
   PlaceRadios(kSources, boxes.data(), kSeveralSourceCount);
 }
 

@@ -49,8 +49,8 @@ TEST(WizardRulesTest, SourceRadiosArePackedWithoutGaps) {
 TEST(WizardRulesTest, LayoutLengthsFollowTheDpi) {
   const struct {
     int value, dpi, scaled;
-  } lengths[] = {{199, 96, 199}, {199, 144, 299}, {19, 144, 29}, {73, 144, 110}, {25, 120, 31}, {17, 192, 34},
-                 {-3, 144, -5},  {74, 0, 74},     {74, -1, 74}};
+  } lengths[] = {{199, 96, 199}, {199, 144, 299}, {19, 144, 29}, {73, 144, 110}, {25, 120, 31},
+                 {17, 192, 34},  {-3, 144, -5},   {74, 0, 74},   {74, -1, 74}};
   for (const auto& c : lengths) EXPECT_EQ(ScaleToDpi(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi;
 
   const struct {
