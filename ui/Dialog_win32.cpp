@@ -1,11 +1,38 @@
 // The dialog base: one static procedure finds the object from WM_INITDIALOG and routes to virtual handlers.
 #include "Dialog_win32.h"
 
+#include <cstring>
 #include <vector>
 
 #include "Resources_win32.h"
 
 namespace tapstart {
+
+namespace {
+
+// A dialog made hidden: its template's style loses WS_VISIBLE (an extended template keeps the style after its
+// signature, help id and extended style; a plain one at its start).
+void ClearVisibleStyle(std::vector<BYTE>& t) {
+  if (t.size() < 16) return;
+  WORD signature = 0;
+  std::memcpy(&signature, t.data() + 2, sizeof signature);
+  BYTE* at = t.data() + (signature == 0xFFFF ? 12 : 0);
+  DWORD style = 0;
+  std::memcpy(&style, at, sizeof style);
+  style &= ~static_cast<DWORD>(WS_VISIBLE);
+  std::memcpy(at, &style, sizeof style);
+}
+
+// Marks the windows of our dialogs, so that a change of scale reaches each of them.
+constexpr wchar_t kDialogProp[] = L"TapstartDialog";
+
+BOOL CALLBACK CollectDialog(HWND child, LPARAM l) {
+  if (auto* dialog = static_cast<Dialog*>(GetPropW(child, kDialogProp)))
+    reinterpret_cast<std::vector<Dialog*>*>(l)->push_back(dialog);
+  return TRUE;
+}
+
+}  // namespace
 
 std::wstring Window::ItemText(int id) const {
   HWND item = Item(id);
@@ -55,41 +82,78 @@ INT_PTR Dialog::RunModal(HWND owner, const std::wstring& face, WORD points) {
 }
 
 bool Dialog::CreateModeless(HWND parent, const std::wstring& face, WORD points) {
+  return Create(parent, face, points, true);
+}
+
+bool Dialog::CreateHidden(HWND owner, const std::wstring& face, WORD points) {
+  return Create(owner, face, points, false);
+}
+
+bool Dialog::Create(HWND parent, const std::wstring& face, WORD points, bool visible) {
   modal_ = false;
   const HINSTANCE inst = GetModuleHandleW(nullptr);
   HWND h = nullptr;
   if (!face.empty()) {
-    const std::vector<BYTE> t = TemplateWithFont(templateId_, face, points);
+    std::vector<BYTE> t = TemplateWithFont(templateId_, face, points);
+    if (!visible) ClearVisibleStyle(t);
     if (!t.empty())
       h = CreateDialogIndirectParamW(inst, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()), parent, Proc,
                                      reinterpret_cast<LPARAM>(this));
   }
   if (h == nullptr && hwnd_ == nullptr)
     h = CreateDialogParamW(inst, MAKEINTRESOURCEW(templateId_), parent, Proc, reinterpret_cast<LPARAM>(this));
+  if (h != nullptr && !visible) ShowWindow(h, SW_HIDE);
   return h != nullptr;
+}
+
+INT_PTR Dialog::RunShown() {
+  if (hwnd_ == nullptr) return -1;
+  modal_ = true;
+  ownLoop_ = true;
+  ended_ = false;
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  if (owner != nullptr) EnableWindow(owner, FALSE);
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_);
+  // The focus the dialog chose while hidden, or its first tab stop.
+  HWND focus = GetFocus();
+  if (focus == nullptr || (focus != hwnd_ && !IsChild(hwnd_, focus)))
+    if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE))
+      SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+  MSG msg{};
+  while (!ended_ && hwnd_ != nullptr) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The process is asked to end: the loop gives way and the request goes on to the outer loop.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    // Message filters see the dialog's messages as in the system's own dialog loop.
+    if (CallMsgFilterW(&msg, MSGF_DIALOGBOX)) continue;
+    if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  // The owner comes back before the dialog goes, so that it is the window activated next.
+  if (owner != nullptr) EnableWindow(owner, TRUE);
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  ownLoop_ = false;
+  return ended_ ? result_ : IDCANCEL;
 }
 
 void Dialog::End(INT_PTR result) {
   if (hwnd_ == nullptr) return;
+  if (ownLoop_) {
+    result_ = result;
+    ended_ = true;
+    return;
+  }
   if (modal_) {
     EndDialog(hwnd_, result);
   } else {
     DestroyWindow(hwnd_);
   }
 }
-
-namespace {
-
-// Marks the windows of our dialogs, so that a change of scale reaches each of them.
-constexpr wchar_t kDialogProp[] = L"TapstartDialog";
-
-BOOL CALLBACK CollectDialog(HWND child, LPARAM l) {
-  if (auto* dialog = static_cast<Dialog*>(GetPropW(child, kDialogProp)))
-    reinterpret_cast<std::vector<Dialog*>*>(l)->push_back(dialog);
-  return TRUE;
-}
-
-}  // namespace
 
 void ApplyDpiChange(HWND window, int toDpi, const RECT* suggested) {
   std::vector<Dialog*> dialogs;

@@ -53,6 +53,11 @@ class Dialog : public Window {
   INT_PTR RunModal(HWND owner, const std::wstring& face = {}, WORD points = 9);
   // Creates the dialog modeless (a tab page, or a dialog that a test drives).
   bool CreateModeless(HWND parent, const std::wstring& face = {}, WORD points = 9);
+  // Creates the dialog hidden over its owner, made ready before it is asked for; RunShown shows it modally.
+  bool CreateHidden(HWND owner, const std::wstring& face, WORD points = 9);
+  // Shows a dialog made by CreateHidden and runs it modally over its owner, as a modal dialog runs: the owner
+  // is disabled, the dialog's keys are the dialog manager's, and End closes it. Returns End's result.
+  INT_PTR RunShown();
   // Ends a modal dialog, or destroys a modeless one.
   void End(INT_PTR result);
   bool IsModal() const { return modal_; }
@@ -99,8 +104,13 @@ class Dialog : public Window {
  private:
   INT_PTR Dispatch(UINT msg, WPARAM w, LPARAM l);
   bool RouteCommand(int id, int code, HWND control);
+  bool Create(HWND parent, const std::wstring& face, WORD points, bool visible);
   UINT templateId_;
   bool modal_ = false;
+  // A dialog run by RunShown: its own loop runs until End.
+  bool ownLoop_ = false;
+  bool ended_ = false;
+  INT_PTR result_ = 0;
   int dpi_ = kBaseDpi;
 
   friend void ApplyDpiChange(HWND window, int toDpi, const RECT* suggested);

@@ -31,8 +31,11 @@ constexpr int kTabWidth = 199;
 constexpr int kTabHeight = 19;
 constexpr int kTabMargin = 8;
 constexpr size_t kTabCaptionBytes = 28;
-// The timer that starts the shell's icons after the window's first paint.
+// The timer that starts the shell's icons and makes the registration dialog ahead after the window's first paint,
+// and the one that makes it ahead again after it closed.
 constexpr UINT_PTR kShellIconsTimer = 1;
+constexpr UINT_PTR kPrepareRegistrationTimer = 2;
+constexpr UINT kPrepareRegistrationDelayMs = 300;
 
 constexpr int kBottomRow[] = {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP};
 
@@ -455,8 +458,9 @@ void CfrmMain::EditButton(int record) {
   const std::u16string firstTitle = live.title[0];
   dialogOpen_ = true;
   const std::optional<APPKEY_DATA> edited =
-      RunRegistration(hwnd_, live, {process_.Store, process_.JapaneseUi(), registrationFlags_, imeChanger_});
+      RunRegistration(hwnd_, live, RegistrationContextOfRun(), std::move(preparedSetAp_));
   dialogOpen_ = false;
+  SetTimer(hwnd_, kPrepareRegistrationTimer, kPrepareRegistrationDelayMs, nullptr);
   if (edited) live = *edited;
   // The dialog names the button after its first program: a new first program shows its name in the page.
   if (live.command[0] != firstPath || live.title[0] != firstTitle) {
@@ -661,9 +665,10 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
     SetAppActive(w != FALSE);
     return false;
   }
-  if (msg == WM_TIMER && w == kShellIconsTimer) {
-    KillTimer(hwnd_, kShellIconsTimer);
-    PrepareShellIcons();
+  if (msg == WM_TIMER && (w == kShellIconsTimer || w == kPrepareRegistrationTimer)) {
+    KillTimer(hwnd_, w);
+    if (w == kShellIconsTimer) PrepareShellIcons();
+    PrepareRegistrationDialog();
     result = 0;
     return true;
   }
@@ -675,7 +680,22 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
   return false;
 }
 
-void CfrmMain::OnDestroy() { process_.StartupEvent.Reset(); }
+void CfrmMain::OnDestroy() {
+  // The dialog made ahead goes while its owner and its windows still exist.
+  preparedSetAp_.reset();
+  process_.StartupEvent.Reset();
+}
+
+// A click on a round button shows the registration dialog at once: it is made hidden, with its sources read, while
+// the user looks at this window.
+void CfrmMain::PrepareRegistrationDialog() {
+  if (preparedSetAp_ != nullptr || dialogOpen_ || hwnd_ == nullptr || !IsWindowEnabled(hwnd_)) return;
+  preparedSetAp_ = PrepareRegistration(hwnd_, RegistrationContextOfRun());
+}
+
+RegistrationContext CfrmMain::RegistrationContextOfRun() {
+  return {process_.Store, process_.JapaneseUi(), registrationFlags_, imeChanger_};
+}
 
 void CfrmMain::ClearDefaultLook() {
   for (ButtonTabPage* page : {desktop_, notebook_}) page->ClearDefaultLook();

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,9 @@
 #include "wizard/CfrmWizard_win32.h"
 
 namespace tapstart {
+
+class CfrmSetAp;
+struct RegistrationContext;
 
 class ButtonTabPage;
 class CtabMainOSDTab;
@@ -98,6 +102,8 @@ class CfrmMain : public Dialog, public MainServices {
   void OnDestroy() override;
 
  private:
+  void PrepareRegistrationDialog();
+  RegistrationContext RegistrationContextOfRun();
   [[nodiscard]] bool CreatePages(const std::wstring& face);
   void SetCaptions();
   void SetButtonLabels(ButtonTabPage& page);
@@ -149,6 +155,7 @@ class CfrmMain : public Dialog, public MainServices {
   // Shared by the registration dialog and the wizard for the whole run.
   RegistrationFlags registrationFlags_;
   ImeChangerLocation imeChanger_;
+  std::unique_ptr<CfrmSetAp> preparedSetAp_;
   bool refused_ = false;
   std::optional<bool> started_;     // the start-up check's answer, once it ran
   std::u16string commandLineText_;  // the joined, trimmed command line as typed

@@ -251,6 +251,11 @@ void CfrmSetAp::ApplyAddHelp() {
   MoveTo(Item(IDC_SETAP_CANCEL), help);
 }
 
+void CfrmSetAp::Present(const APPKEY_DATA& record) {
+  model_.Open(record);
+  ShowView();
+}
+
 void CfrmSetAp::ShowSelectedSource() {
   const TabControl tab = TabItem(IDC_SETAP_TAB);
   const std::wstring text = tab.Text(tab.Selected());
@@ -502,10 +507,19 @@ LRESULT CALLBACK CfrmSetAp::TabSubclass(HWND tab, UINT msg, WPARAM w, LPARAM l, 
   return DefSubclassProc(tab, msg, w, l);
 }
 
-std::optional<APPKEY_DATA> RunRegistration(HWND owner, const APPKEY_DATA& record, RegistrationContext context) {
-  CfrmSetAp dialog(record, context);
-  dialog.RunModal(owner, LoadStr(IDS_UI_FACE), 9);
-  return dialog.Result();
+std::unique_ptr<CfrmSetAp> PrepareRegistration(HWND owner, RegistrationContext context) {
+  auto dialog = std::make_unique<CfrmSetAp>(APPKEY_DATA{}, context);
+  if (!dialog->CreateHidden(owner, LoadStr(IDS_UI_FACE), 9)) return nullptr;
+  return dialog;
+}
+
+std::optional<APPKEY_DATA> RunRegistration(HWND owner, const APPKEY_DATA& record, RegistrationContext context,
+                                           std::unique_ptr<CfrmSetAp> prepared) {
+  if (prepared == nullptr || prepared->Hwnd() == nullptr) prepared = PrepareRegistration(owner, context);
+  if (prepared == nullptr) return std::nullopt;
+  prepared->Present(record);
+  prepared->RunShown();
+  return prepared->Result();
 }
 
 }  // namespace tapstart

@@ -43,6 +43,8 @@ class CfrmSetAp : public Dialog, public TreeOwner, public ListOwner, public Slot
   CDDEdit& Slot(int slot) { return *slots_[static_cast<size_t>(slot)]; }
   // The source control shown for the selected tab.
   void ShowSelectedSource();
+  // A dialog made ahead (on no record, hidden) takes the clicked button's record before it is shown.
+  void Present(const APPKEY_DATA& record);
 
   // What the trees, the lists and the slots ask of the dialog.
   // TreeOwner
@@ -116,7 +118,12 @@ class CfrmSetAp : public Dialog, public TreeOwner, public ListOwner, public Slot
   std::optional<APPKEY_DATA> result_;
 };
 
-// Runs the dialog modally over owner on a copy of the record; the edited record on OK, nothing on Cancel.
-std::optional<APPKEY_DATA> RunRegistration(HWND owner, const APPKEY_DATA& record, RegistrationContext context);
+// The dialog made ahead over owner, hidden, with its sources read and its trees filled, so that a click on a
+// round button shows it at once; null when it could not be made.
+std::unique_ptr<CfrmSetAp> PrepareRegistration(HWND owner, RegistrationContext context);
+// Runs the dialog modally over owner on a copy of the record (the one made ahead when given, else one made now);
+// the edited record on OK, nothing on Cancel.
+std::optional<APPKEY_DATA> RunRegistration(HWND owner, const APPKEY_DATA& record, RegistrationContext context,
+                                           std::unique_ptr<CfrmSetAp> prepared = nullptr);
 
 }  // namespace tapstart

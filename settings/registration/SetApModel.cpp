@@ -67,6 +67,12 @@ std::u16string SetApModel::SlotTextFor(int slot) const {
   return env_.FolderOrUnknown(command) ? name : SplitAtLast(name, false, u".");
 }
 
+void SetApModel::Open(const APPKEY_DATA& record) {
+  record_ = record;
+  ShowRecord();
+  view_.okEnabled = flags_.OkDisabledSetting == 0;
+}
+
 void SetApModel::ShowRecord() {
   view_.slotText = {};
   view_.methodEnabled = true;

@@ -96,6 +96,8 @@ class SetApModel {
   // method is not offered shows no radio checked, since either visible radio would misstate it, and keeps all
   // five slots enabled; its code changes only when the user clicks a radio.
   void ShowRecord();
+  // The dialog made ahead, on no record, opens on a button's: the record is taken and shown as at the start.
+  void Open(const APPKEY_DATA& record);
   // A click on a launch-method radio; ignored while the radios are disabled, and for the sequential radio
   // while it is not offered.
   void ClickMethod(int method);

@@ -52,6 +52,12 @@ TEST_F(SetApModelTest, ShowRecord_ChecksTheMethodOfTheCodeAndEnablesItsSlots) {
     EXPECT_EQ(m.View().methodEnabled, c.methodEnabled);
     EXPECT_EQ(m.Record(), record) << "opening changes nothing in the record";
     EXPECT_EQ(flags.SequentialHidden, c.delSerial ? 1 : 0);
+    // The dialog made ahead on no record shows the button's record as one made for it.
+    const SetApView direct = m.View();
+    SetApModel& ahead = Open(APPKEY_DATA{}, {c.delSerial, false, false});
+    ahead.Open(record);
+    EXPECT_EQ(ahead.View(), direct);
+    EXPECT_EQ(ahead.Record(), record);
   }
 }
 

@@ -466,6 +466,46 @@ TEST_F(MainWindowTest, OwnSetupButtonHandsOverInTheJapaneseInterfaceAndEnds) {
   RemoveDirectoryW(setup.c_str());
 }
 
+// The registration dialog is made hidden while the window waits for the user; a click shows that one on the
+// clicked button's record, and another is made for the next click once it closed.
+TEST_F(MainWindowTest, RoundButtonShowsTheRegistrationDialogMadeAhead) {
+  SetString(HKEY_CURRENT_USER, ButtonKey(1, 1), L"Execute", L"M");
+  SetDword(HKEY_CURRENT_USER, ButtonKey(1, 1), L"NumAP", 1);
+  SetString(HKEY_CURRENT_USER, ButtonKey(1, 1), L"AP1", L"C:\\Apps\\edit.exe");
+  Open();
+  const auto madeAhead = [] {
+    for (HWND w : TopLevelWindows(L"#32770", GetCurrentProcessId(), false))
+      if (GetDlgItem(w, IDC_SETAP_TAB) != nullptr && !IsWindowVisible(w)) return w;
+    return HWND{};
+  };
+  HWND ahead = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    Pump();
+    return (ahead = madeAhead()) != nullptr;
+  }));
+  HWND shown = nullptr;
+  std::wstring slot1;
+  WithResponder([&] { Press(main->DesktopPage()->Hwnd(), main->DesktopPage()->Ids().buttons[0]); },
+                [&] {
+                  WaitUntil([&] {
+                    for (HWND w : TopLevelWindows(L"#32770", GetCurrentProcessId(), true))
+                      if (GetDlgItem(w, IDC_SETAP_TAB) != nullptr) shown = w;
+                    return shown != nullptr;
+                  });
+                  if (shown == nullptr) return;
+                  slot1 = TextOf(GetDlgItem(shown, IDC_SETAP_SLOT1));
+                  PostMessageW(shown, WM_COMMAND, IDC_SETAP_CANCEL, 0);
+                });
+  EXPECT_EQ(shown, ahead);
+  EXPECT_EQ(slot1, L"edit.exe");  // a program not found is named with its extension
+  EXPECT_TRUE(IsWindowEnabled(Main()));
+  HWND next = nullptr;
+  EXPECT_TRUE(WaitUntil([&] {
+    Pump();
+    return (next = madeAhead()) != nullptr;
+  }));
+}
+
 TEST_F(MainWindowTest, KeyboardFilterMovesTheFocusAcrossPageAndWindow) {
   Open();
   ShowWindow(Main(), SW_SHOW);
