@@ -1,11 +1,13 @@
 // The button pages of the main window.
 #include "mainwnd/ButtonTabPage_win32.h"
 
+#include "mainwnd/ButtonAccessName.h"
 #include "mainwnd/CMainTabCtrl_win32.h"
 #include "mainwnd/FocusRules.h"
 #include "mainwnd/MainModel.h"
 #include "res/resource.h"
 #include "store/UserData.h"
+#include "ui/Resources_win32.h"
 #include "ui/Text_win32.h"
 
 namespace tapstart {
@@ -57,6 +59,19 @@ void ButtonTabPage::ShowName(int position, const std::u16string& name) {
   filling_ = true;
   SetItemText(ids_.edits[position], Wide(name.substr(0, kNameLimit)));
   filling_ = false;
+  NameButton(position);
+}
+
+void ButtonTabPage::SetLabel(int position, const std::wstring& text) {
+  SetItemText(ids_.labels[position], text);
+  NameButton(position);
+}
+
+void ButtonTabPage::NameButton(int position) {
+  const std::u16string name =
+      RoundButtonAccessName(Utf16(LoadStr(IDS_BUTTON_ACCESS_NAME)), Utf16(ItemText(ids_.labels[position])),
+                            Utf16(ItemText(ids_.edits[position])));
+  SetItemText(ids_.buttons[position], Wide(name));
 }
 
 void ButtonTabPage::HidePosition(int position) {
@@ -106,7 +121,10 @@ bool ButtonTabPage::OnCommand(int id, int code, HWND) {
       return true;
     }
     if (id == ids_.edits[i] && code == EN_UPDATE) {
-      if (!filling_) main_.LiveUserData().buttons[ids_.firstRecord + i].name = Utf16(ItemText(id));
+      if (!filling_) {
+        main_.LiveUserData().buttons[ids_.firstRecord + i].name = Utf16(ItemText(id));
+        NameButton(i);
+      }
       return true;
     }
   }

@@ -288,7 +288,7 @@ void CfrmMain::SetButtonLabels(ButtonTabPage& page) {
     const std::u16string over = process_.Store.GetRegString(Hive::LocalMachine, buttonNames,
                                                             u"AppKey" + DecimalText(ids.firstRecord + i + 1), u"");
     if (!over.empty()) label = Wide(over);
-    page.SetItemText(ids.labels[i], label);
+    page.SetLabel(i, label);
   }
 }
 
@@ -323,7 +323,7 @@ void CfrmMain::SetupTabsForKeyboard() {
   if (plan.desktopOverride)
     for (int pos = 4; pos >= plan.desktopCount; --pos) desktop_->HidePosition(pos);
   if (plan.namedKeys)
-    for (UINT i = 0; i < 5; ++i) desktop_->SetItemText(desktop_->Ids().labels[i], LoadStr(IDS_KEY_MAIL + i));
+    for (UINT i = 0; i < 5; ++i) desktop_->SetLabel(static_cast<int>(i), LoadStr(IDS_KEY_MAIL + i));
 }
 
 void CfrmMain::ApplyDispSetting() {
