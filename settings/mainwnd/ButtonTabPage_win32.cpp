@@ -1,6 +1,7 @@
 // The button pages of the main window.
 #include "mainwnd/ButtonTabPage_win32.h"
 
+#include "app/Contrast_win32.h"
 #include "mainwnd/ButtonAccessName.h"
 #include "mainwnd/CMainTabCtrl_win32.h"
 #include "mainwnd/FocusRules.h"
@@ -150,9 +151,9 @@ bool ButtonTabPage::OnButtonClicked(int id) {
 
 INT_PTR ButtonTabPage::LabelColour(HDC dc, HWND label) const {
   const bool marked = main_.IsMarked(GetDlgCtrlID(label));
-  SetTextColor(dc, marked ? RGB(255, 0, 0) : RGB(0, 0, 0));
-  SetBkMode(dc, TRANSPARENT);
-  return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+  const PaintedElement element = marked ? PaintedElement::kFocusedButtonLabel : PaintedElement::kButtonLabel;
+  // Both looks paint on a system colour's brush: no brush of the page's own is needed.
+  return reinterpret_cast<INT_PTR>(ApplyPaint(dc, PaintFor(element, HighContrastOn()), nullptr));
 }
 
 bool ButtonTabPage::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {

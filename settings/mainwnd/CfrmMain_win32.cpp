@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <stdlib.h>
 
+#include "app/Contrast_win32.h"
 #include "app/Help_win32.h"
 #include "app/Helpers.h"
 #include "app/Helpers_win32.h"
@@ -660,7 +661,15 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
     result = 0;
     return true;
   }
+  if (ColoursChanged(msg, w)) OnColoursChanged(msg, w);
   return false;
+}
+
+// High contrast on or off, or other system colours: the labels' colours are chosen anew as they repaint. The
+// tab control is a common control, which learns of new colours only from its parent.
+void CfrmMain::OnColoursChanged(UINT msg, WPARAM w) {
+  if (msg == WM_SYSCOLORCHANGE) SendMessageW(Item(IDC_MAIN_TAB), msg, w, 0);
+  RepaintWithNewColours(hwnd_);
 }
 
 void CfrmMain::OnDestroy() { process_.StartupEvent.Reset(); }
