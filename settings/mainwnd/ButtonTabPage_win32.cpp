@@ -1,11 +1,14 @@
 // The button pages of the main window.
 #include "mainwnd/ButtonTabPage_win32.h"
 
+#include "app/Contrast_win32.h"
+#include "mainwnd/ButtonAccessName.h"
 #include "mainwnd/CMainTabCtrl_win32.h"
 #include "mainwnd/FocusRules.h"
 #include "mainwnd/MainModel.h"
 #include "res/resource.h"
 #include "store/UserData.h"
+#include "ui/Resources_win32.h"
 #include "ui/Text_win32.h"
 
 namespace tapstart {
@@ -57,6 +60,19 @@ void ButtonTabPage::ShowName(int position, const std::u16string& name) {
   filling_ = true;
   SetItemText(ids_.edits[position], Wide(name.substr(0, kNameLimit)));
   filling_ = false;
+  NameButton(position);
+}
+
+void ButtonTabPage::SetLabel(int position, const std::wstring& text) {
+  SetItemText(ids_.labels[position], text);
+  NameButton(position);
+}
+
+void ButtonTabPage::NameButton(int position) {
+  const std::u16string name =
+      RoundButtonAccessName(Utf16(LoadStr(IDS_BUTTON_ACCESS_NAME)), Utf16(ItemText(ids_.labels[position])),
+                            Utf16(ItemText(ids_.edits[position])));
+  SetItemText(ids_.buttons[position], Wide(name));
 }
 
 void ButtonTabPage::HidePosition(int position) {
@@ -106,7 +122,10 @@ bool ButtonTabPage::OnCommand(int id, int code, HWND) {
       return true;
     }
     if (id == ids_.edits[i] && code == EN_UPDATE) {
-      if (!filling_) main_.LiveUserData().buttons[ids_.firstRecord + i].name = Utf16(ItemText(id));
+      if (!filling_) {
+        main_.LiveUserData().buttons[ids_.firstRecord + i].name = Utf16(ItemText(id));
+        NameButton(i);
+      }
       return true;
     }
   }
@@ -132,9 +151,9 @@ bool ButtonTabPage::OnButtonClicked(int id) {
 
 INT_PTR ButtonTabPage::LabelColour(HDC dc, HWND label) const {
   const bool marked = main_.IsMarked(GetDlgCtrlID(label));
-  SetTextColor(dc, marked ? RGB(255, 0, 0) : RGB(0, 0, 0));
-  SetBkMode(dc, TRANSPARENT);
-  return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+  const PaintedElement element = marked ? PaintedElement::kFocusedButtonLabel : PaintedElement::kButtonLabel;
+  // Both looks paint on a system colour's brush: no brush of the page's own is needed.
+  return reinterpret_cast<INT_PTR>(ApplyPaint(dc, PaintFor(element, HighContrastOn()), nullptr));
 }
 
 bool ButtonTabPage::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {

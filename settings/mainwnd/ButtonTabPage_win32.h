@@ -32,6 +32,8 @@ class ButtonTabPage : public Dialog {
   int PositionOf(HWND window) const;
   // Shows one record's name in its edit without counting as an edit.
   void ShowName(int position, const std::u16string& name);
+  // Sets the label of a position ("Button 1", "Fn + 1", a named key or the machine's own name).
+  void SetLabel(int position, const std::wstring& text);
   // Hides and disables a position's label, round button and name edit.
   void HidePosition(int position);
   // Hides and disables the pattern label, the pattern list and the Setting Manager button.
@@ -53,6 +55,8 @@ class ButtonTabPage : public Dialog {
  private:
   void PlaceFirstFocus();
   INT_PTR LabelColour(HDC dc, HWND label) const;
+  // Gives a round button its label and its edit's name as window text, which screen readers read.
+  void NameButton(int position);
 
   MainServices& main_;
   ButtonPageIds ids_;

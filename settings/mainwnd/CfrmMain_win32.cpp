@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <stdlib.h>
 
+#include "app/Contrast_win32.h"
 #include "app/Help_win32.h"
 #include "app/Helpers.h"
 #include "app/Helpers_win32.h"
@@ -292,7 +293,7 @@ void CfrmMain::SetButtonLabels(ButtonTabPage& page) {
     const std::u16string over = process_.Store.GetRegString(Hive::LocalMachine, buttonNames,
                                                             u"AppKey" + DecimalText(ids.firstRecord + i + 1), u"");
     if (!over.empty()) label = Wide(over);
-    page.SetItemText(ids.labels[i], label);
+    page.SetLabel(i, label);
   }
 }
 
@@ -338,7 +339,7 @@ void CfrmMain::SetupTabsForKeyboard() {
   if (plan.desktopOverride)
     for (int pos = 4; pos >= plan.desktopCount; --pos) desktop_->HidePosition(pos);
   if (plan.namedKeys)
-    for (UINT i = 0; i < 5; ++i) desktop_->SetItemText(desktop_->Ids().labels[i], LoadStr(IDS_KEY_MAIL + i));
+    for (UINT i = 0; i < 5; ++i) desktop_->SetLabel(static_cast<int>(i), LoadStr(IDS_KEY_MAIL + i));
 }
 
 void CfrmMain::ApplyDispSetting() {
@@ -677,7 +678,15 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
     result = 0;
     return true;
   }
+  if (ColoursChanged(msg, w)) OnColoursChanged(msg, w);
   return false;
+}
+
+// High contrast on or off, or other system colours: the labels' colours are chosen anew as they repaint. The
+// tab control is a common control, which learns of new colours only from its parent.
+void CfrmMain::OnColoursChanged(UINT msg, WPARAM w) {
+  if (msg == WM_SYSCOLORCHANGE) SendMessageW(Item(IDC_MAIN_TAB), msg, w, 0);
+  RepaintWithNewColours(hwnd_);
 }
 
 void CfrmMain::OnDestroy() {

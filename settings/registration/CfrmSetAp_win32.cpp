@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/Contrast_win32.h"
 #include "app/Help_win32.h"
 #include "app/Helpers_win32.h"
 #include "registration/DatFile_win32.h"
@@ -20,7 +21,6 @@ namespace tapstart {
 namespace {
 
 constexpr UINT_PTR kTabSubclassId = 1;
-constexpr COLORREF kHintColor = RGB(215, 237, 249);
 
 constexpr int kSlotIds[kProgramsPerButton] = {IDC_SETAP_SLOT1, IDC_SETAP_SLOT2, IDC_SETAP_SLOT3, IDC_SETAP_SLOT4,
                                               IDC_SETAP_SLOT5};
@@ -203,7 +203,8 @@ void CfrmSetAp::SetTexts() {
   const std::wstring program = LoadStr(IDS_SETAP_PROGRAM);
   for (int i = 0; i < kProgramsPerButton; ++i) SetItemText(kLabelIds[i], program + std::to_wstring(i + 1));
   SetItemText(IDC_SETAP_HINT, L" " + LoadStr(IDS_SETAP_HINT));
-  hintBrush_.Reset(CreateSolidBrush(kHintColor));
+  // The hint's own light blue; with high contrast the hint takes a system brush instead.
+  hintBrush_.Reset(CreateSolidBrush(ColourOf(PaintFor(PaintedElement::kRegistrationHint, false).background)));
 }
 
 void CfrmSetAp::FillSources() {
@@ -341,10 +342,26 @@ bool CfrmSetAp::OnNotify(NMHDR* header, LRESULT& result) {
 }
 
 bool CfrmSetAp::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
-  if (msg != WM_CTLCOLORSTATIC || reinterpret_cast<HWND>(l) != Item(IDC_SETAP_HINT)) return false;
-  SetBkColor(reinterpret_cast<HDC>(w), kHintColor);
-  result = reinterpret_cast<INT_PTR>(hintBrush_.Get());
-  return true;
+  if (msg == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(l) == Item(IDC_SETAP_HINT)) {
+    result = HintColour(reinterpret_cast<HDC>(w));
+    return true;
+  }
+  if (ColoursChanged(msg, w)) OnColoursChanged(msg, w);
+  return false;
+}
+
+INT_PTR CfrmSetAp::HintColour(HDC dc) const {
+  const ElementPaint paint = PaintFor(PaintedElement::kRegistrationHint, HighContrastOn());
+  return reinterpret_cast<INT_PTR>(ApplyPaint(dc, paint, hintBrush_.Get()));
+}
+
+// High contrast on or off, or other system colours: the hint's colours are chosen anew as it repaints, and the
+// common controls (tabs, trees) learn of new colours from their parent.
+void CfrmSetAp::OnColoursChanged(UINT msg, WPARAM w) {
+  if (msg == WM_SYSCOLORCHANGE)
+    for (int id : {IDC_SETAP_TAB, IDC_SETAP_START_MENU, IDC_SETAP_FAVORITES, IDC_SETAP_ALL_FILES})
+      SendMessageW(Item(id), msg, w, 0);
+  RepaintWithNewColours(hwnd_);
 }
 
 void CfrmSetAp::OnDestroy() {

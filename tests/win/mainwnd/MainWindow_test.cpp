@@ -163,6 +163,36 @@ TEST_F(MainWindowTest, CaptionOverridesAreCutTo28Bytes) {
   EXPECT_STREQ(text, L"Left");
 }
 
+// Screen readers name a round button by its window text: the label beside it and the button's name, which
+// follow a machine's own label, typing in the name edit and the loading of another pattern.
+TEST_F(MainWindowTest, RoundButtonTextsFollowLabelsAndNames) {
+  SetDword(HKEY_CURRENT_USER, kUser, L"NumSetting", 2);
+  SetDword(HKEY_CURRENT_USER, kUser, L"CurrSetting", 1);
+  SetString(HKEY_CURRENT_USER, ButtonKey(1, 1), L"DispTitle", L"Notepad");
+  SetString(HKEY_CURRENT_USER, ButtonKey(2, 1), L"DispTitle", L"Two");
+  SetString(HKEY_LOCAL_MACHINE, kUser + L"\\UTLSetting\\ButtonName", L"AppKey2", L"Mail");
+  Open();
+  ButtonTabPage& dt = *main->DesktopPage();
+  const auto text = [&dt](int position) {
+    wchar_t buf[300] = {};
+    GetWindowTextW(dt.Button(position).Hwnd(), buf, 300);
+    return std::wstring(buf);
+  };
+  EXPECT_EQ(text(0), L"Button 1: Notepad");
+  EXPECT_EQ(text(1), L"Mail");
+  TypeName(dt, 1, L"Tom & Jerry");
+  EXPECT_EQ(text(1), L"Mail: Tom && Jerry") << "an ampersand is no access key";
+  TypeName(dt, 0, L"");
+  EXPECT_EQ(text(0), L"Button 1");
+
+  answer = IDNO;
+  SendDlgItemMessageW(dt.Hwnd(), dt.Ids().pattern, CB_SETCURSEL, 1, 0);
+  main->ChangePattern(kDesktopPage);
+  ASSERT_EQ(main->Model().currUser, 2);
+  EXPECT_EQ(text(0), L"Button 1: Two");
+  EXPECT_EQ(text(1), L"Mail");
+}
+
 TEST_F(MainWindowTest, QstartLabelsTheFirstNotebookButtonsFn) {
   SetDword(HKEY_LOCAL_MACHINE, kProduct, L"QSTART", 1);
   Open();
