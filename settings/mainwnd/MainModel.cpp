@@ -79,17 +79,6 @@ TabPlan PlanTabs(int32_t bits, const MachineSettings& machine, int initialTab, c
   return p;
 }
 
-std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiByteCounter& ansiBytes) {
-  if (ansiBytes(text) <= maxBytes) return std::u16string(text);
-  std::u16string cut(text);
-  // A double-byte character is never split: drop whole characters until the text fits.
-  while (!cut.empty() && ansiBytes(cut) > maxBytes) {
-    const bool pair = cut.size() >= 2 && cut.back() >= 0xDC00 && cut.back() <= 0xDFFF;
-    cut.resize(cut.size() - (pair ? 2 : 1));
-  }
-  return cut;
-}
-
 int32_t LaunchButtonKeyCode(int b) {
   if (b >= 1 && b <= 7) return 0x67 + b;
   if (b == 8) return 0x54;

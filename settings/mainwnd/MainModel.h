@@ -40,9 +40,6 @@ struct TabPlan {
 };
 TabPlan PlanTabs(int32_t keyboardBits, const MachineSettings& machine, int initialTab, const USER_DATA& defaults);
 
-// Cuts a caption so that it takes at most maxBytes in the ANSI code page; ansiBytes measures a text.
-std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiByteCounter& ansiBytes);
-
 // Key code of a button (1 to 8) for the handler's "press this button" message.
 int32_t LaunchButtonKeyCode(int b);
 

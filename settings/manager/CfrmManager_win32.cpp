@@ -108,8 +108,8 @@ void CfrmManager::cmdAdd_Click() {
 
 void CfrmManager::cmdCopy_Click() {
   if (!model_.CanAdd()) return;
-  const std::optional<std::u16string> name =
-      inputBox_(hwnd_, NameRequest(InputBoxMode::Copy, model_.CopyStartText(Utf16(LoadStr(IDS_MGR_COPY)))));
+  const std::optional<std::u16string> name = inputBox_(
+      hwnd_, NameRequest(InputBoxMode::Copy, model_.CopyStartText(Utf16(LoadStr(IDS_MGR_COPY_SUFFIX)), AnsiByteCount)));
   if (!name) return;
   const bool saved = model_.Copy(*name);
   ShowSets();

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "manager/NameRules.h"
 #include "store/Text.h"
 
 namespace tapstart {
@@ -48,10 +49,12 @@ void SettingManagerModel::Select(int index) {
 
 bool SettingManagerModel::CanDelete() const { return ValidSelection() && selected_ + 1 != current_; }
 
-std::u16string SettingManagerModel::CopyStartText(std::u16string_view copyWord) const {
-  std::u16string text(copyWord);
-  text += u' ';
-  if (ValidSelection()) text += sets_[static_cast<size_t>(selected_)].name;
+std::u16string SettingManagerModel::CopyStartText(std::u16string_view suffix, const AnsiByteCounter& ansiBytes) const {
+  std::u16string text = ValidSelection() ? sets_[static_cast<size_t>(selected_)].name : std::u16string();
+  const size_t suffixBytes = ansiBytes(suffix);
+  const size_t room = suffixBytes < kMaxSetNameBytes ? kMaxSetNameBytes - suffixBytes : 0;
+  if (ansiBytes(text) > room) text = TrimRight(CutToAnsiBytes(text, room, ansiBytes));
+  text += suffix;
   return text;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/SettingsStore.h"
+#include "store/Text.h"
 #include "store/UserData.h"
 
 namespace tapstart {
@@ -32,8 +33,10 @@ class SettingManagerModel {
   // The current set cannot be deleted.
   bool CanDelete() const;
 
-  // The copy's start text: the word for "Copy", one blank and the selected set's name.
-  std::u16string CopyStartText(std::u16string_view copyWord) const;
+  // The copy's start text: the selected set's name followed by the suffix that marks a copy (" - Copy"), the
+  // order in which every language names a copy. When the two together would break the name length rule, the
+  // name is cut by whole characters and loses the blanks left at its cut end: the suffix always stays whole.
+  std::u16string CopyStartText(std::u16string_view suffix, const AnsiByteCounter& ansiBytes) const;
   // The delete question: the selected set's name, one blank and the question's text.
   std::u16string DeleteQuestion(std::u16string_view question) const;
 

@@ -259,6 +259,8 @@
 #define IDS_MGR_RENAME 3045
 #define IDS_MGR_CLOSE 3046
 #define IDS_MGR_DELETE_QUESTION 3047
+// Appended to a set's name to name its copy
+#define IDS_MGR_COPY_SUFFIX 3048
 #define IDS_INPUT_OK 3051
 #define IDS_INPUT_CANCEL 3052
 #define IDS_INPUT_NAME_PROMPT 3053

@@ -159,4 +159,14 @@ std::u16string CutUnits(std::u16string_view text, size_t maxUnits) {
   return std::u16string(text.substr(0, n));
 }
 
+std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiByteCounter& ansiBytes) {
+  if (ansiBytes(text) <= maxBytes) return std::u16string(text);
+  std::u16string cut(text);
+  while (!cut.empty() && ansiBytes(cut) > maxBytes) {
+    const bool pair = cut.size() >= 2 && cut.back() >= 0xDC00 && cut.back() <= 0xDFFF;
+    cut.resize(cut.size() - (pair ? 2 : 1));
+  }
+  return cut;
+}
+
 }  // namespace tapstart

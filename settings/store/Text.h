@@ -35,5 +35,8 @@ using AnsiByteCounter = std::function<size_t(std::u16string_view)>;
 
 // Cuts a text to at most maxUnits UTF-16 units without splitting a surrogate pair.
 std::u16string CutUnits(std::u16string_view text, size_t maxUnits);
+// Cuts a text so that it takes at most maxBytes in the ANSI code page that ansiBytes measures, dropping whole
+// characters from the end: a double-byte character or a surrogate pair is never split.
+std::u16string CutToAnsiBytes(std::u16string_view text, size_t maxBytes, const AnsiByteCounter& ansiBytes);
 
 }  // namespace tapstart

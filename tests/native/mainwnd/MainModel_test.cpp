@@ -101,20 +101,6 @@ TEST(MainModelTest, PlanTabs_CountsShownPositions) {
   }
 }
 
-// Code page 932 as the cut sees it: ASCII one byte, everything else two.
-size_t Cp932(std::u16string_view t) {
-  size_t n = 0;
-  for (char16_t c : t) n += c < 0x80 ? 1 : 2;
-  return n;
-}
-
-TEST(MainModelTest, CutToAnsiBytes_NeverSplitsACharacter) {
-  EXPECT_EQ(CutToAnsiBytes(std::u16string(40, u'x'), 28, Cp932), std::u16string(28, u'x'));
-  EXPECT_EQ(CutToAnsiBytes(u"short", 28, Cp932), u"short");
-  EXPECT_EQ(CutToAnsiBytes(std::u16string(15, u'設'), 28, Cp932), std::u16string(14, u'設'));
-  EXPECT_EQ(CutToAnsiBytes(u"a" + std::u16string(14, u'設'), 28, Cp932), u"a" + std::u16string(13, u'設'));
-}
-
 TEST(MainModelTest, LaunchButtonKeyCode_MapsButtonsOneToEight) {
   const std::pair<int, int32_t> cases[] = {{1, 0x68}, {4, 0x6B}, {7, 0x6E}, {8, 0x54}, {0, 0}, {9, 9}};
   for (auto [b, code] : cases) EXPECT_EQ(LaunchButtonKeyCode(b), code) << b;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "manager/NameRules.h"
 #include "manager/SettingManagerModel.h"
 #include "store/MemoryStore.h"
 #include "store/SettingsStore.h"
@@ -122,12 +123,65 @@ TEST_F(ManagerModelTest, CopyAppendsTheSelectedSetUnderTheNewName) {
   Seed({u"Home", u"Work"}, 1);
   SettingManagerModel m(store);
   m.Select(1);
-  EXPECT_EQ(m.CopyStartText(u"Copy"), u"Copy Work");
   ASSERT_TRUE(m.Copy(u"Work 2"));
   EXPECT_EQ(m.Selected(), 2);
   EXPECT_EQ(Stored(3), TaggedSet(u"Work 2", u"Work"));
   EXPECT_EQ(Stored(2), TaggedSet(u"Work", u"Work"));
   EXPECT_EQ(MainNumber(u"NumUser"), 3);
+}
+
+// Bytes in a single-byte code page (1252): one per character, a surrogate pair becoming one "?".
+size_t SingleByte(std::u16string_view text) {
+  size_t n = 0;
+  for (char16_t c : text) n += (c >= 0xDC00 && c <= 0xDFFF) ? 0 : 1;
+  return n;
+}
+
+// Bytes in a double-byte code page (932, 936): ASCII one, other characters two, a surrogate pair one "?".
+size_t DoubleByte(std::u16string_view text) {
+  size_t n = 0;
+  for (char16_t c : text) {
+    if (c >= 0xDC00 && c <= 0xDFFF) continue;
+    n += (c < 0x80 || (c >= 0xD800 && c <= 0xDBFF)) ? 1 : 2;
+  }
+  return n;
+}
+
+TEST_F(ManagerModelTest, CopyStartText_PutsTheSuffixAfterTheNameAndCutsOnlyTheName) {
+  const std::u16string note = u"\U0001F3B5";
+  struct Case {
+    const char* what;
+    std::u16string name;
+    const char16_t* suffix;
+    size_t (*bytes)(std::u16string_view);
+    std::u16string expected;
+  };
+  const Case cases[] = {
+      {"English", u"User1", u" - Copy", SingleByte, u"User1 - Copy"},
+      {"Japanese", u"User1", u" - \u30B3\u30D4\u30FC", DoubleByte, u"User1 - \u30B3\u30D4\u30FC"},
+      {"Chinese", u"User1", u" - \u526F\u672C", DoubleByte, u"User1 - \u526F\u672C"},
+      {"a name that fills the 20 bytes with the suffix", u"Travel and le", u" - Copy", SingleByte,
+       u"Travel and le - Copy"},
+      {"a longer name loses its end", u"Travel and leisure", u" - Copy", SingleByte, u"Travel and le - Copy"},
+      {"a cut name loses the blanks at its cut end", u"Weekend game set", u" - Copy", SingleByte,
+       u"Weekend game - Copy"},
+      {"a double-byte name is cut by whole characters", u"\u8A2D\u5B9A\u8A2D\u5B9A\u8A2D\u5B9A\u8A2D",
+       u" - \u30B3\u30D4\u30FC", DoubleByte, u"\u8A2D\u5B9A\u8A2D\u5B9A\u8A2D - \u30B3\u30D4\u30FC"},
+      {"a mixed name that fits to the byte is kept", u"A\u4ED5\u4E8B\u7528\u8A2D\u5B9A", u" - \u30B3\u30D4\u30FC",
+       DoubleByte, u"A\u4ED5\u4E8B\u7528\u8A2D\u5B9A - \u30B3\u30D4\u30FC"},
+      {"a Chinese name is cut by whole characters", u"\u5DE5\u4F5C\u7528\u7684\u6309\u94AE\u65B9\u6848\u4E00",
+       u" - \u526F\u672C", DoubleByte, u"\u5DE5\u4F5C\u7528\u7684\u6309\u94AE - \u526F\u672C"},
+      {"a surrogate pair is never split", u"Music " + note + note + note + note + note + note + note + note, u" - Copy",
+       SingleByte, u"Music " + note + note + note + note + note + note + note + u" - Copy"},
+  };
+  for (const Case& c : cases) {
+    Seed({u"Home", c.name}, 1);
+    SettingManagerModel m(store);
+    m.Select(1);
+    const std::u16string text = m.CopyStartText(c.suffix, c.bytes);
+    EXPECT_EQ(text, c.expected) << c.what;
+    EXPECT_LE(c.bytes(text), kMaxSetNameBytes) << c.what;
+  }
 }
 
 TEST_F(ManagerModelTest, TenSetsAreTheMost) {

@@ -1,6 +1,7 @@
 // The settings program's string tables and per-language integers, read from the resource scripts themselves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <fstream>
@@ -81,9 +82,9 @@ struct Quoted {
   const char* english;
 };
 
-// The English texts exactly as the program must show them, spelling slips and blanks included: the help window
-// is found by the title and " Help", labels are built by appending numbers to "Button " and "Fn + ", and the
-// file names are opened as they stand.
+// The English texts exactly as the program must show them, blanks included: the help window is found by the title
+// and " Help", labels are built by appending numbers to "Button " and "Fn + ", a copy's name ends in " - Copy",
+// and the file names are opened as they stand.
 const Quoted kEnglish[] = {
     {IDS_TITLE, "Tapstart Button Settings"},
     {IDS_PROFILE_FILE, "VARDENZEB.INI"},
@@ -105,7 +106,7 @@ const Quoted kEnglish[] = {
     {IDS_BUTTON_GROUP, "Button Settings(&B)"},
     {IDS_MEDIA_CENTER_FILE, "ZEBMCMNU.DAT"},
     {IDS_HELP, "Help(&H)"},
-    {IDS_OSD_DISPLAY, "Dislplay on Screen(&O)"},
+    {IDS_OSD_DISPLAY, "Display on Screen(&O)"},
     {IDS_OSD_FONT, "Font(&F)"},
     {IDS_OSD_SIZE, "Size(&S)"},
     {IDS_OSD_COLOR, "Color(&C)"},
@@ -119,6 +120,7 @@ const Quoted kEnglish[] = {
     {IDS_MGR_RENAME, "Rename"},
     {IDS_MGR_CLOSE, "Close"},
     {IDS_MGR_DELETE_QUESTION, "will be deleted.\nDo you want to delete this pattern?"},
+    {IDS_MGR_COPY_SUFFIX, " - Copy"},
     {IDS_INPUT_OK, "OK"},
     {IDS_INPUT_CANCEL, "Cancel"},
     {IDS_INPUT_NAME_PROMPT, "Enter new pattern name."},
@@ -172,8 +174,8 @@ const Quoted kEnglish[] = {
     {IDS_WIZ_SIMULTANEOUS, "Run programs simultaneously by Tapstart Buttons"},
     {IDS_WIZ_SOURCE_TEXT,
      "You can select a list which you want to browse to pick the program up from.\n\n"
-     "Select the option, then click [next>]."},
-    {IDS_WIZ_PROGRAM_TEXT, "Select and click a program, then click [next>]."},
+     "Select the option, then click [Next>]."},
+    {IDS_WIZ_PROGRAM_TEXT, "Select and click a program, then click [Next>]."},
     {IDS_WIZ_FINISH_TEXT,
      "You have successfully completed the wizard of Tapstart Buttons. \n"
      "After you close this wizard, registered programs are saved. \n\n"
@@ -242,6 +244,14 @@ TEST(StringTables, FileNamesFacesAndTitlesPerLanguage) {
       {2052, IDS_TITLE, "Tapstart 按钮设置"},
       {1041, IDS_UI_FACE, "MS UI Gothic"},
       {2052, IDS_UI_FACE, "SimSun"},
+      {1041, IDS_HELP_SUFFIX, " ヘルプ"},
+      {2052, IDS_HELP_SUFFIX, " 帮助"},
+      // A copy is named as the system names one: the name first, then the word for copy.
+      {1041, IDS_MGR_COPY_SUFFIX, " - コピー"},
+      {2052, IDS_MGR_COPY_SUFFIX, " - 副本"},
+      // Media Center keeps its Latin name in every language.
+      {1041, IDS_SOURCE_MEDIA_CENTER, "Media Center"},
+      {2052, IDS_SOURCE_MEDIA_CENTER, "Media Center"},
   };
   for (const PerLanguage& f : fixed) EXPECT_EQ(Table(f.langId).at(f.id), f.text) << f.langId << " id " << f.id;
 }
@@ -270,6 +280,18 @@ TEST(StringTables, TranslationsKeepFormatsMnemonicsAndLineBreakShape) {
       // A leading blank separates a suffix from the text it is appended to (" Help" after the title).
       EXPECT_EQ(english.front() == ' ', text.front() == ' ') << l.file << " id " << id;
     }
+  }
+}
+
+// Chinese text is punctuated with full-width marks (，？（）：。！), and button names are quoted with “ ”, not
+// put in brackets; only the access key keeps the ASCII "(&X)" after the word, as Chinese Windows writes it.
+TEST(StringTables, ChineseTextsUseFullWidthPunctuation) {
+  static const std::regex mnemonic(R"(\(&[A-Z]\)(\.\.\.)?$)");
+  for (const auto& [id, text] : Table(2052)) {
+    const bool chinese = std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+    if (!chinese) continue;
+    const std::string marks = std::regex_replace(text, mnemonic, "");
+    EXPECT_EQ(marks.find_first_of(",?!:;()[]"), std::string::npos) << "id " << id << ": " << text;
   }
 }
 

@@ -42,6 +42,20 @@ TEST(StoreTextTest, CutUnits_NeverSplitsASurrogatePair) {
   EXPECT_EQ(CutUnits(pair, 1), u"");
 }
 
+// Code page 932 as the cut sees it: ASCII one byte, everything else two.
+size_t Cp932(std::u16string_view t) {
+  size_t n = 0;
+  for (char16_t c : t) n += c < 0x80 ? 1 : 2;
+  return n;
+}
+
+TEST(StoreTextTest, CutToAnsiBytes_NeverSplitsACharacter) {
+  EXPECT_EQ(CutToAnsiBytes(std::u16string(40, u'x'), 28, Cp932), std::u16string(28, u'x'));
+  EXPECT_EQ(CutToAnsiBytes(u"short", 28, Cp932), u"short");
+  EXPECT_EQ(CutToAnsiBytes(std::u16string(15, u'設'), 28, Cp932), std::u16string(14, u'設'));
+  EXPECT_EQ(CutToAnsiBytes(u"a" + std::u16string(14, u'設'), 28, Cp932), u"a" + std::u16string(13, u'設'));
+}
+
 TEST(StoreTextTest, Trim_DropsBlanksAndControlSpacesOnly) {
   EXPECT_EQ(Trim(u" \t\r\n\v\fa b \t"), u"a b");
   EXPECT_EQ(Trim(u"\u3000a\u3000"), u"\u3000a\u3000");

@@ -58,7 +58,7 @@ TEST_F(InputBoxDialogTest, OpensWithCaptionPromptAndTheStartTextSelected) {
     std::u16string start;
   };
   const Case cases[] = {{InputBoxMode::Add, false, IDS_MGR_ADD, IDS_INPUT_NAME_PROMPT, u""},
-                        {InputBoxMode::Copy, false, IDS_MGR_COPY, IDS_INPUT_NAME_PROMPT, u"Copy Work"},
+                        {InputBoxMode::Copy, false, IDS_MGR_COPY, IDS_INPUT_NAME_PROMPT, u"Work - Copy"},
                         {InputBoxMode::Rename, false, IDS_MGR_RENAME, IDS_INPUT_NAME_PROMPT, u"Home"},
                         {InputBoxMode::Add, true, IDS_PARAMETER_SETTING, IDS_PARAMETER_PROMPT, u"-silent"}};
   for (const Case& c : cases) {

@@ -162,7 +162,7 @@ TEST_F(ManagerDialogTest, AddCopyAndRenameWriteTheRegistry) {
   Press(dlg, IDC_MGR_COPY);
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_EQ(requests[1].mode, InputBoxMode::Copy);
-  EXPECT_EQ(requests[1].startText, Utf16(LoadStr(IDS_MGR_COPY)) + u" Work");
+  EXPECT_EQ(requests[1].startText, u"Work" + Utf16(LoadStr(IDS_MGR_COPY_SUFFIX)));
   EXPECT_EQ(requests[1].existingNames.size(), 3u);
   EXPECT_EQ(Selection(), 3);
   EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProduct, L"NumSetting"), 4u);

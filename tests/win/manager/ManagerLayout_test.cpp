@@ -110,7 +110,7 @@ TEST(ManagerLayout, EveryTextFitsTheInputBoxInBothModes) {
     InputBoxRequest r;
     r.mode = InputBoxMode::Copy;
     r.parameterMode = parameter;
-    r.startText = parameter ? u"/minimized" : Utf16(LoadStr(IDS_MGR_COPY)) + u" User1";
+    r.startText = parameter ? u"/minimized" : u"User1" + Utf16(LoadStr(IDS_MGR_COPY_SUFFIX));
     CfrmInputBox box(r);
     ASSERT_TRUE(box.CreateModeless(nullptr, LoadStr(IDS_UI_FACE), 9));
     ShowWindow(box.Hwnd(), SW_SHOW);

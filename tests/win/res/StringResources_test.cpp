@@ -60,7 +60,7 @@ TEST(StringResources, CompiledTextsMatchPerLanguage) {
       {kEnglish, IDS_TITLE, L"Tapstart Button Settings"},
       {kEnglish, IDS_HELP_SUFFIX, L" Help"},
       {kEnglish, IDS_BUTTON_PREFIX, L"Button "},
-      {kEnglish, IDS_OSD_DISPLAY, L"Dislplay on Screen(&O)"},
+      {kEnglish, IDS_OSD_DISPLAY, L"Display on Screen(&O)"},
       {kEnglish, IDS_MGR_DELETE_QUESTION, L"will be deleted.\nDo you want to delete this pattern?"},
       {kEnglish, IDS_WIZ_BUTTON_FORMAT, L"Register the program to %s"},
       {kJapanese, IDS_TITLE, L"Tapstart ボタン設定"},
@@ -69,6 +69,8 @@ TEST(StringResources, CompiledTextsMatchPerLanguage) {
       {kChinese, IDS_TITLE, L"Tapstart 按钮设置"},
       {kChinese, IDS_UI_FACE, L"SimSun"},
       {kChinese, IDS_COMMAND_LIST_FILE, L"ZEBCODE.DAT"},
+      {kJapanese, IDS_MGR_COPY_SUFFIX, L" - コピー"},
+      {kChinese, IDS_MGR_COPY_SUFFIX, L" - 副本"},
   };
   for (const Sample& s : samples)
     EXPECT_EQ(StringIn(s.lang, s.id).value_or(L"(none)"), s.text) << s.lang << " " << s.id;
