@@ -1,5 +1,9 @@
-// The choice of a round button's picture from its record, state and the machine's image mode.
+// The choice of a round button's picture from its record, state and the machine's image mode, and of its
+// rendering and circle from the display's scale.
 #include "ButtonImage.h"
+
+#include <algorithm>
+#include <cstdint>
 
 #include "store/UserData.h"
 
@@ -19,6 +23,18 @@ int BaseOfCode(std::u16string_view code) {
     default:
       return 0;
   }
+}
+
+// The DPI at which windows are drawn at 100%.
+constexpr int kDpiAt100 = 96;
+
+const PictureScale& ScaleFor(int dpi) {
+  if (dpi <= 0) dpi = kDpiAt100;
+  // percent / 100 <= dpi / 96, in integers wide enough for any DPI.
+  const PictureScale* chosen = &kPictureScales.front();
+  for (const PictureScale& scale : kPictureScales)
+    if (int64_t{scale.percent} * kDpiAt100 <= int64_t{dpi} * 100) chosen = &scale;
+  return *chosen;
 }
 
 }  // namespace
@@ -50,6 +66,23 @@ ButtonPicture ChooseButtonPicture(const ButtonPictureRequest& request) {
   }
   picture.bitmapId = base + variant + state;
   return picture;
+}
+
+int PictureScalePercent(int dpi) { return ScaleFor(dpi).percent; }
+
+int ScaledPictureId(int bitmapId, int dpi) { return bitmapId + ScaleFor(dpi).idOffset; }
+
+int PictureSide(int dpi) { return kButtonPictureSide * ScaleFor(dpi).percent / 100; }
+
+PictureCircle PictureCircleIn(int squareSide, int dpi) {
+  PictureCircle c;
+  const int side = std::max(0, squareSide);
+  c.diameter = std::min(side, PictureSide(dpi));
+  c.centre = side / 2;
+  // The picture is drawn from the centre less half its side (rounded down), so the circle starts there too.
+  c.left = c.centre - c.diameter / 2;
+  c.radius = (c.diameter + 1) / 2;
+  return c;
 }
 
 }  // namespace tapstart

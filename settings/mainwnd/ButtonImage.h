@@ -1,4 +1,5 @@
-// Which of the pictures 500 to 531 a round button shows for its record, its state and the machine's image mode.
+// Which of the pictures 500 to 531 a round button shows for its record, its state and the machine's image mode,
+// and which rendering of it for the display's scale.
 #pragma once
 
 #include <array>
@@ -63,11 +64,53 @@ inline constexpr std::array<int, 28> kButtonPictureIds = [] {
   return ids;
 }();
 
-// Colour depth of a picture: the first set is stored with a palette.
-constexpr int ButtonPictureBits(int bitmapId) { return bitmapId < kPictureNoProgram + kAlternateSet ? 8 : 24; }
+// Each picture is carried drawn at 100%, 150% and 200% of its size (the wizard's too); the larger renderings
+// have ids a multiple of 1000 above the picture's own.
+struct PictureScale {
+  int percent;
+  int idOffset;
+};
+inline constexpr std::array<PictureScale, 3> kPictureScales{{{100, 0}, {150, 1000}, {200, 2000}}};
 
-// Size of every picture, and the colour outside its round cap that is never painted.
+// The picture id of any rendering at 100%.
+constexpr int UnscaledPictureId(int bitmapId) { return bitmapId % 1000; }
+
+// Every rendering of every round-button picture, ascending: kButtonPictureIds at each scale.
+inline constexpr std::array<int, kButtonPictureIds.size() * kPictureScales.size()> kButtonPictureRenderingIds = [] {
+  std::array<int, kButtonPictureIds.size() * kPictureScales.size()> ids{};
+  size_t n = 0;
+  for (const PictureScale& scale : kPictureScales)
+    for (int id : kButtonPictureIds) ids[n++] = id + scale.idOffset;
+  return ids;
+}();
+
+// Colour depth of a picture at any scale: the first set is stored with a palette.
+constexpr int ButtonPictureBits(int bitmapId) {
+  return UnscaledPictureId(bitmapId) < kPictureNoProgram + kAlternateSet ? 8 : 24;
+}
+
+// Size of every picture at 100%, and the colour outside its round cap that is never painted.
 inline constexpr int kButtonPictureSide = 74;
 inline constexpr uint32_t kButtonPictureTransparent = 0x00FF00FF;  // COLORREF of magenta
+
+// The scale pictures are drawn at in a window of dpi: the largest not above dpi / 96, so that a picture never
+// outgrows its button, which the dialog manager scales with the DPI. A DPI of 0 or less, which no display
+// reports, counts as 96.
+int PictureScalePercent(int dpi);
+// The rendering of a 100% picture (a round button's, or the wizard's) to show at dpi.
+int ScaledPictureId(int bitmapId, int dpi);
+// The side of a round-button picture shown at dpi: 74, 111 or 148.
+int PictureSide(int dpi);
+
+// Where a round button's picture lies in the button's client square: drawn around the square's centre, it fills
+// a circle of PictureSide(dpi), or of the square when the square is smaller. The window region and the hit
+// test are this circle.
+struct PictureCircle {
+  int centre = 0;  // of the square, on both axes
+  int radius = 0;
+  int left = 0;  // the circle's bounding square, on both axes
+  int diameter = 0;
+};
+PictureCircle PictureCircleIn(int squareSide, int dpi);
 
 }  // namespace tapstart

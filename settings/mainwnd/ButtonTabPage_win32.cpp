@@ -108,10 +108,15 @@ BOOL ButtonTabPage::OnInitDialog() {
       shape = 0;
     }
     buttons_[i].SetShape(shape);
+    buttons_[i].SetDpi(Dpi());
     (void)buttons_[i].Attach(Item(ids_.buttons[i]));  // a failed attach leaves a plain button that still works
     SendItem(ids_.edits[i], EM_SETLIMITTEXT, kNameLimit);
   }
   return TRUE;
+}
+
+void ButtonTabPage::OnDpiChanged() {
+  for (int i = 0; i < ids_.positions; ++i) buttons_[i].SetDpi(Dpi());
 }
 
 bool ButtonTabPage::OnCommand(int id, int code, HWND) {

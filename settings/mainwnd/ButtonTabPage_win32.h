@@ -51,6 +51,8 @@ class ButtonTabPage : public Dialog {
   void OnOK() override { main_.PageOk(); }
   void OnCancel() override { main_.PageClose(); }
   bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
+  // The round buttons take the page's new scale: their pictures' rendering and circles.
+  void OnDpiChanged() override;
 
  private:
   void PlaceFirstFocus();

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "mainwnd/ButtonImage.h"
+#include "mainwnd/FocusRules.h"
 
 namespace tapstart {
 namespace {
@@ -61,8 +62,11 @@ void CRoundButton::ApplyShape() {
   GetClientRect(button_, &client);
   const int d = std::max(0, static_cast<int>(std::min(client.right - client.left, client.bottom - client.top)));
   const RECT square{client.left, client.top, client.left + d, client.top + d};
-  centre_ = {(square.left + d) / 2, (square.top + d) / 2};
-  radius_ = (d + 1) / 2;
+  const PictureCircle circle = PictureCircleIn(d, dpi_);
+  centre_ = {square.left + circle.centre, square.top + circle.centre};
+  radius_ = circle.radius;
+  circle_ = {square.left + circle.left, square.top + circle.left, square.left + circle.left + circle.diameter,
+             square.top + circle.left + circle.diameter};
 
   // The system owns a region once it is the window's, and frees the one it replaces; this object keeps a copy
   // of its own for queries, so that no region is ever freed twice. A window not yet shown needs no redrawing:
@@ -71,7 +75,7 @@ void CRoundButton::ApplyShape() {
   region_.Reset();
   const POINT o = ClientOriginInWindow(button_);
   HRGN shape = shape_ == kRound
-                   ? CreateEllipticRgn(square.left + o.x, square.top + o.y, square.right + o.x, square.bottom + o.y)
+                   ? CreateEllipticRgn(circle_.left + o.x, circle_.top + o.y, circle_.right + o.x, circle_.bottom + o.y)
                    : CreateRectRgn(square.left + o.x, square.top + o.y, square.right + o.x, square.bottom + o.y);
   if (shape != nullptr) {
     region_.Reset(CreateRectRgn(0, 0, 0, 0));
@@ -103,14 +107,34 @@ void CRoundButton::SetBitmapId(int bitmapId) {
     RedrawWindow(button_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+void CRoundButton::SetDpi(int dpi) {
+  dpi_ = dpi > 0 ? dpi : kBaseDpi;
+  if (button_ == nullptr) return;
+  ApplyShape();
+  // The region may be the same while the rendering is not.
+  if (IsWindowVisible(button_)) RedrawWindow(button_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+bool CRoundButton::Hits(POINT screen, bool rectangular) const {
+  if (button_ == nullptr) return false;
+  RECT r = circle_;
+  if (rectangular) {
+    GetWindowRect(button_, &r);
+  } else {
+    MapWindowPoints(button_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  }
+  return HitsRoundButton({r.left, r.top, r.right, r.bottom}, screen.x, screen.y, rectangular);
+}
+
 void CRoundButton::DrawItem(const DRAWITEMSTRUCT& item) const {
   HDC dc = item.hDC;
   MemoryDC memory(dc);
   if (memory.Get() == nullptr) return;
-  if (pictureId_ != bitmapId_) {
+  const int pictureId = ScaledPictureId(bitmapId_, dpi_);
+  if (pictureId_ != pictureId) {
     picture_.Reset(
-        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(bitmapId_), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    pictureId_ = bitmapId_;
+        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(pictureId), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    pictureId_ = pictureId;
   }
   // A button whose picture is missing paints nothing over its background.
   if (!picture_) return;

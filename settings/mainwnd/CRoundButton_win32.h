@@ -3,14 +3,16 @@
 
 #include <windows.h>
 
+#include "ui/Dpi_win32.h"
 #include "ui/Handles_win32.h"
 
 namespace tapstart {
 
 // Attach() subclasses an existing button of a dialog: the button becomes owner-drawn, square and (for shape
 // 1) round. Its parent's WM_DRAWITEM for this button is answered here, as a framework reflects it, so the
-// owner dialog only chooses the picture (SetBitmapId) and the shape. The object must outlive neither the
-// button nor its parent's subclass: the destructor detaches, and so does the destruction of either window.
+// owner dialog only chooses the picture (SetBitmapId), the shape and the DPI it is shown at (SetDpi). The object must
+// outlive neither the button nor its parent's subclass: the destructor detaches, and so does the destruction of either
+// window.
 class CRoundButton {
  public:
   static constexpr int kRound = 1;  // any other shape is square
@@ -27,8 +29,8 @@ class CRoundButton {
   void Detach();
   HWND Hwnd() const { return button_; }
 
-  // Makes the client area square (the smaller side), sets the centre and radius, and sets the window region:
-  // an ellipse over the square for shape 1, else the square itself.
+  // Makes the client area square (the smaller side), sets the centre and the radius of the picture's circle
+  // (PictureCircleIn), and sets the window region: that circle for shape 1, else the square itself.
   void ApplyShape();
   // Takes a shape; when attached, applies it at once.
   void SetShape(int shape);
@@ -37,14 +39,22 @@ class CRoundButton {
   // it is.
   void SetBitmapId(int bitmapId);
   int BitmapId() const { return bitmapId_; }
+  // Takes the DPI the button is shown at, which chooses the rendering of its pictures and the size of its
+  // circle (0 or less counts as 96); when attached, applies the shape again and repaints a shown button.
+  void SetDpi(int dpi);
+  int Dpi() const { return dpi_; }
 
+  // The centre of the client square, and the radius of the picture's circle around it.
   POINT Centre() const { return centre_; }
   int Radius() const { return radius_; }
+  // Whether a point on the screen falls on the button: on the picture's circle, or anywhere on the window when
+  // rectangular. False while not attached.
+  bool Hits(POINT screen, bool rectangular) const;
   // The window region in use, in window coordinates (a copy of what the window holds); null before ApplyShape.
   HRGN RegionInUse() const { return region_.Get(); }
 
-  // The owner-draw painting: the picture at its natural size around the centre, magenta left unpainted,
-  // clipped to the circle for shape 1. The device context's clipping is left as it was found.
+  // The owner-draw painting: the picture's rendering for the DPI at its natural size around the centre, magenta
+  // left unpainted, clipped to the circle for shape 1. The device context's clipping is left as it was found.
   void DrawItem(const DRAWITEMSTRUCT& item) const;
 
  private:
@@ -57,8 +67,10 @@ class CRoundButton {
   Region region_;
   POINT centre_{0, 0};
   int radius_ = 0;
+  RECT circle_{0, 0, 0, 0};  // the picture's circle's bounding square, in client coordinates
   int bitmapId_ = 0;
   int shape_ = kRound;
+  int dpi_ = kBaseDpi;
   // The picture last painted, loaded once for all the paints of the same picture.
   mutable Bitmap picture_;
   mutable int pictureId_ = 0;

@@ -95,12 +95,6 @@ HWND LastTabStop(HWND page) {
   return last;
 }
 
-ScreenRect WindowRect(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top, r.right, r.bottom};
-}
-
 }  // namespace
 
 CfrmMain::CfrmMain(ProcessValues& process) : Dialog(IDD_MAIN), process_(process), model_(process.Store) {
@@ -766,7 +760,7 @@ bool CfrmMain::OnRightButtonUp(const MSG& msg) {
   const int shown = model_.RightClickPositions(pageIndex);
   for (int pos = 0; pos < shown && pos < page->Ids().positions; ++pos) {
     HWND button = page->Item(page->Ids().buttons[pos]);
-    if (HitsRoundButton(WindowRect(button), pt.x, pt.y, model_.machine.qstart != 0)) {
+    if (page->Button(pos).Hits(pt, model_.machine.qstart != 0)) {
       SetFocus(button);
       EditButton(page->Ids().firstRecord + pos);
       return true;

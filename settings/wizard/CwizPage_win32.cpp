@@ -1,6 +1,7 @@
 // The wizard pages' common activation, picture and focus.
 #include "wizard/CwizPage_win32.h"
 
+#include "mainwnd/ButtonImage.h"
 #include "res/resource.h"
 #include "ui/Controls_win32.h"
 
@@ -54,11 +55,18 @@ void CwizPage::OnSetActive() {
 }
 
 void CwizPage::ShowPicture() {
-  // The picture is loaded anew at each showing and the previous one freed.
+  // The picture is loaded anew at each showing, drawn for the page's scale, and the previous one freed. The
+  // picture control takes the bitmap's size.
+  const int id = ScaledPictureId(IDB_WIZARD, Dpi());
   const auto bitmap = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_WIZARD), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
   SendItem(IDC_WIZ_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
   bitmap_.Reset(bitmap);
+}
+
+void CwizPage::OnDpiChanged() {
+  // A page not shown yet takes its picture when it is.
+  if (picture_ && bitmap_) ShowPicture();
 }
 
 bool CwizPage::OnMessage(UINT msg, WPARAM, LPARAM, INT_PTR& result) {

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "mainwnd/ButtonImage.h"
+#include "res/resource.h"
 
 namespace tapstart {
 namespace {
@@ -127,6 +128,65 @@ TEST(ButtonPictureTest, PictureTableIsAscendingWithPalettesForTheFirstSet) {
   EXPECT_EQ(ButtonPictureBits(kPictureOneProgram + kPictureDialogOpen), 8);
   EXPECT_EQ(ButtonPictureBits(kPictureNoProgram + kAlternateSet), 24);
 }
+
+struct DpiCase {
+  int dpi;
+  int percent;
+  int side;
+  int idOffset;
+};
+
+class PictureScaleTest : public testing::TestWithParam<DpiCase> {};
+
+TEST_P(PictureScaleTest, LargestRenderingNotAboveTheScale) {
+  const DpiCase& c = GetParam();
+  EXPECT_EQ(PictureScalePercent(c.dpi), c.percent) << c.dpi;
+  EXPECT_EQ(PictureSide(c.dpi), c.side) << c.dpi;
+  EXPECT_EQ(ScaledPictureId(kPictureOneProgram + kCaptionedSet + kPictureHovered, c.dpi),
+            kPictureOneProgram + kCaptionedSet + kPictureHovered + c.idOffset)
+      << c.dpi;
+  EXPECT_EQ(ScaledPictureId(IDB_WIZARD, c.dpi), IDB_WIZARD + c.idOffset) << c.dpi;
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpis, PictureScaleTest,
+                         testing::Values(DpiCase{96, 100, 74, 0}, DpiCase{120, 100, 74, 0}, DpiCase{143, 100, 74, 0},
+                                         DpiCase{144, 150, 111, 1000}, DpiCase{168, 150, 111, 1000},
+                                         DpiCase{191, 150, 111, 1000}, DpiCase{192, 200, 148, 2000},
+                                         DpiCase{288, 200, 148, 2000}, DpiCase{2147483647, 200, 148, 2000},
+                                         // Below 100%, and DPIs no display reports, show the 100% pictures.
+                                         DpiCase{72, 100, 74, 0}, DpiCase{1, 100, 74, 0}, DpiCase{0, 100, 74, 0},
+                                         DpiCase{-144, 100, 74, 0}, DpiCase{-2147483647 - 1, 100, 74, 0}));
+
+struct CircleCase {
+  int square;
+  int dpi;
+  int centre;
+  int left;
+  int diameter;
+};
+
+class PictureCircleTest : public testing::TestWithParam<CircleCase> {};
+
+TEST_P(PictureCircleTest, PictureSizeCentredAndNeverBeyondTheSquare) {
+  const CircleCase& c = GetParam();
+  const PictureCircle circle = PictureCircleIn(c.square, c.dpi);
+  EXPECT_EQ(circle.centre, c.centre);
+  EXPECT_EQ(circle.left, c.left);
+  EXPECT_EQ(circle.diameter, c.diameter);
+  EXPECT_EQ(circle.radius, (c.diameter + 1) / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Squares, PictureCircleTest,
+    testing::Values(
+        // The square the picture fills at each scale, and squares a little larger: the circle stays the picture's,
+        // starting where the picture is drawn (the centre less half its side).
+        CircleCase{74, 96, 37, 0, 74}, CircleCase{75, 96, 37, 0, 74}, CircleCase{80, 96, 40, 3, 74},
+        CircleCase{111, 144, 55, 0, 111}, CircleCase{116, 144, 58, 3, 111}, CircleCase{148, 192, 74, 0, 148},
+        CircleCase{157, 192, 78, 4, 148}, CircleCase{150, 168, 75, 20, 111},
+        // A square smaller than the picture: the circle is the square's.
+        CircleCase{110, 144, 55, 0, 110}, CircleCase{73, 96, 36, 0, 73}, CircleCase{1, 288, 0, 0, 1},
+        CircleCase{0, 96, 0, 0, 0}, CircleCase{-5, 96, 0, 0, 0}));
 
 }  // namespace
 }  // namespace tapstart

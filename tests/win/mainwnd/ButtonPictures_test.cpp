@@ -1,5 +1,5 @@
-// The round-button pictures as the linker put them into the program: every id in every language, their
-// size, depth and transparent surround.
+// The round-button pictures as the linker put them into the program: every id at every scale in every language,
+// their size, depth and transparent surround; and the wizard's picture at every scale.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "mainwnd/ButtonImage.h"
+#include "res/resource.h"
 
 namespace tapstart {
 namespace {
@@ -53,28 +54,51 @@ std::optional<Picture> PictureIn(WORD lang, int id) {
   return p;
 }
 
+// The side of a round-button picture's rendering, from its id.
+int SideOf(int renderingId) {
+  for (const PictureScale& scale : kPictureScales)
+    if (renderingId - scale.idOffset == UnscaledPictureId(renderingId)) return kButtonPictureSide * scale.percent / 100;
+  return 0;
+}
+
 TEST(ButtonPictures, EveryPictureIsInEveryLanguageAtItsSizeAndDepth) {
-  for (int id : kButtonPictureIds) {
+  ASSERT_EQ(SideOf(kPictureNoProgram), 74);
+  ASSERT_EQ(SideOf(kPictureNoProgram + 1000), 111);
+  ASSERT_EQ(SideOf(kPictureNoProgram + 2000), 148);
+  for (int id : kButtonPictureRenderingIds) {
+    const int side = SideOf(id);
     for (WORD lang : kLanguages) {
       const std::optional<Picture> p = PictureIn(lang, id);
       ASSERT_TRUE(p.has_value()) << id << " in " << lang;
-      EXPECT_EQ(p->header.biWidth, kButtonPictureSide) << id;
-      EXPECT_EQ(std::abs(p->header.biHeight), kButtonPictureSide) << id;
+      EXPECT_EQ(p->header.biWidth, side) << id;
+      EXPECT_EQ(std::abs(p->header.biHeight), side) << id;
       EXPECT_EQ(p->header.biBitCount, ButtonPictureBits(id)) << id;
-      EXPECT_EQ(p->colours.size(), static_cast<size_t>(kButtonPictureSide * kButtonPictureSide)) << id;
+      EXPECT_EQ(p->colours.size(), static_cast<size_t>(side * side)) << id;
+    }
+  }
+}
+
+TEST(ButtonPictures, WizardPictureIsInEveryLanguageAtEveryScale) {
+  for (const PictureScale& scale : kPictureScales) {
+    for (WORD lang : kLanguages) {
+      const std::optional<Picture> p = PictureIn(lang, IDB_WIZARD + scale.idOffset);
+      ASSERT_TRUE(p.has_value()) << scale.percent << " in " << lang;
+      EXPECT_EQ(p->header.biWidth, 164 * scale.percent / 100);
+      EXPECT_EQ(std::abs(p->header.biHeight), 314 * scale.percent / 100);
     }
   }
 }
 
 TEST(ButtonPictures, CapIsSolidAndEverythingOutsideItIsMagenta) {
-  const double c = kButtonPictureSide / 2.0;
-  for (int id : kButtonPictureIds) {
+  for (int id : kButtonPictureRenderingIds) {
+    const int side = SideOf(id);
+    const double c = side / 2.0;
     for (WORD lang : kLanguages) {
       const std::optional<Picture> p = PictureIn(lang, id);
       ASSERT_TRUE(p.has_value() && !p->colours.empty()) << id;
       int wrong = 0;
-      for (int y = 0; y < kButtonPictureSide; ++y) {
-        for (int x = 0; x < kButtonPictureSide; ++x) {
+      for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
           const double d = std::hypot(x + 0.5 - c, y + 0.5 - c);
           const bool magenta = p->At(x, y) == kButtonPictureTransparent;
           // Beyond the radius nothing is painted; well inside it no pixel is transparent.
@@ -89,8 +113,8 @@ TEST(ButtonPictures, CapIsSolidAndEverythingOutsideItIsMagenta) {
 
 TEST(ButtonPictures, CaptionedPicturesDifferPerLanguage) {
   // The dialog-open pictures carry a caption in the UI language, and so does the whole image-mode-1 set.
-  for (int id : kButtonPictureIds) {
-    const bool captioned = id >= kPictureNoProgram + kCaptionedSet || id % 2 == 1;
+  for (int id : kButtonPictureRenderingIds) {
+    const bool captioned = UnscaledPictureId(id) >= kPictureNoProgram + kCaptionedSet || id % 2 == 1;
     if (!captioned) continue;
     const std::optional<Picture> en = PictureIn(kEnglish, id);
     const std::optional<Picture> ja = PictureIn(kJapanese, id);
@@ -107,8 +131,9 @@ TEST(ButtonPictures, NoPictureBeyondTheCarriedSet) {
                         kPictureInSequence + kCaptionedSet + kPictureHovered - 1,
                         kPictureOneProgram + kCaptionedSet + kPictureHovered - 1,
                         kPictureOneProgram + kCaptionedSet + kPictureHovered + 1};
-  for (int id : absent)
-    for (WORD lang : kLanguages) EXPECT_FALSE(PictureIn(lang, id).has_value()) << id;
+  for (const PictureScale& scale : kPictureScales)
+    for (int id : absent)
+      for (WORD lang : kLanguages) EXPECT_FALSE(PictureIn(lang, id + scale.idOffset).has_value()) << id;
 }
 
 }  // namespace

@@ -50,10 +50,12 @@ TEST_P(ApplyShapeTest, ClientBecomesSquareAtTheSamePlace) {
   EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
 }
 
+// The radius is the picture's circle's: never beyond the square, never beyond the 74-pixel picture at 96 DPI.
 INSTANTIATE_TEST_SUITE_P(Sizes, ApplyShapeTest,
                          testing::Values(ShapeCase{80, 74, 74, 37, 37}, ShapeCase{74, 80, 74, 37, 37},
-                                         ShapeCase{74, 74, 74, 37, 37}, ShapeCase{75, 90, 75, 37, 38},
-                                         ShapeCase{120, 98, 98, 49, 49}, ShapeCase{5, 1, 1, 0, 1}));
+                                         ShapeCase{74, 74, 74, 37, 37}, ShapeCase{75, 90, 75, 37, 37},
+                                         ShapeCase{73, 90, 73, 36, 37}, ShapeCase{120, 98, 98, 49, 37},
+                                         ShapeCase{5, 1, 1, 0, 1}));
 
 struct RegionCase {
   int shape;
@@ -109,6 +111,65 @@ TEST(RoundButton, SetShapeSwitchesTheRegionOfAnAttachedButton) {
     EXPECT_TRUE(PtInRegion(region.Get(), 37, 37));
   }
 }
+
+struct DpiCase {
+  int dpi;
+  int pictureSide;  // of the rendering drawn
+  int diameter;     // of the circle: the picture's, or the client square's when that is smaller
+};
+
+class RoundButtonDpiTest : public testing::TestWithParam<DpiCase> {};
+
+// A button sized as the dialog manager sizes it at 150%: the rendering for the DPI is drawn around the centre,
+// and the window region and the right-button hit test are its circle.
+TEST_P(RoundButtonDpiTest, RegionHitTestAndPictureFollowTheDpi) {
+  const DpiCase& c = GetParam();
+  constexpr int kSquare = 116;
+  constexpr int kCentre = kSquare / 2;
+  HostWindow host(300, 300, false);
+  HWND hwnd = host.AddButton(kButtonId, 10, 20, 120, kSquare);
+  CRoundButton button;
+  ASSERT_TRUE(button.Attach(hwnd));
+  button.SetDpi(c.dpi);
+  button.SetBitmapId(kPictureOneProgram + kCaptionedSet);
+
+  Region windowRegion(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(hwnd, windowRegion.Get()), ERROR);
+  RECT box{};
+  GetRgnBox(windowRegion.Get(), &box);
+  const int left = kCentre - c.diameter / 2;
+  EXPECT_EQ(box.left, left);
+  EXPECT_EQ(box.top, left);
+  // An elliptic region may end a pixel short of its bounding box.
+  EXPECT_GE(box.right, left + c.diameter - 1);
+  EXPECT_LE(box.right, left + c.diameter);
+  EXPECT_EQ(box.bottom, box.right);
+  EXPECT_EQ(button.Radius(), (c.diameter + 1) / 2);
+
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  const auto hits = [&](int x, int y, bool rectangular) {
+    return button.Hits({origin.x + x, origin.y + y}, rectangular);
+  };
+  EXPECT_TRUE(hits(kCentre, kCentre, false));
+  EXPECT_TRUE(hits(left + 1, kCentre, false));
+  EXPECT_TRUE(hits(kCentre, left + c.diameter - 1, false));
+  EXPECT_FALSE(hits(left - 1, kCentre, false));
+  EXPECT_FALSE(hits(left + 2, left + 2, false));
+  EXPECT_TRUE(hits(1, 1, true));
+
+  const Pixels picture = test::PicturePixels(ScaledPictureId(button.BitmapId(), c.dpi));
+  ASSERT_EQ(picture.width, c.pictureSide);
+  Canvas canvas(kSquare, kSquare, kSentinel);
+  SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+  const Pixels painted = canvas.Read();
+  const int shift = c.pictureSide / 2 - kCentre;  // where the client's origin lies in the picture
+  for (int y = kCentre - 30; y <= kCentre + 30; y += 6)
+    EXPECT_EQ(painted.At(kCentre, y), picture.At(kCentre + shift, y + shift)) << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpis, RoundButtonDpiTest,
+                         testing::Values(DpiCase{96, 74, 74}, DpiCase{144, 111, 111}, DpiCase{192, 148, 116}));
 
 struct PaintCase {
   int width;
