@@ -1,13 +1,17 @@
 // The button pages of the main window.
 #include "mainwnd/ButtonTabPage_win32.h"
 
+#include <algorithm>
+
 #include "app/Contrast_win32.h"
 #include "mainwnd/ButtonAccessName.h"
+#include "mainwnd/ButtonImage.h"
 #include "mainwnd/CMainTabCtrl_win32.h"
 #include "mainwnd/FocusRules.h"
 #include "mainwnd/MainModel.h"
 #include "res/resource.h"
 #include "store/UserData.h"
+#include "ui/Controls_win32.h"
 #include "ui/Resources_win32.h"
 #include "ui/Text_win32.h"
 
@@ -109,6 +113,7 @@ BOOL ButtonTabPage::OnInitDialog() {
     }
     buttons_[i].SetShape(shape);
     buttons_[i].SetDpi(Dpi());
+    FitButtonToPicture(i);
     (void)buttons_[i].Attach(Item(ids_.buttons[i]));  // a failed attach leaves a plain button that still works
     SendItem(ids_.edits[i], EM_SETLIMITTEXT, kNameLimit);
   }
@@ -116,7 +121,26 @@ BOOL ButtonTabPage::OnInitDialog() {
 }
 
 void ButtonTabPage::OnDpiChanged() {
-  for (int i = 0; i < ids_.positions; ++i) buttons_[i].SetDpi(Dpi());
+  for (int i = 0; i < ids_.positions; ++i) {
+    FitButtonToPicture(i);
+    buttons_[i].SetDpi(Dpi());
+  }
+}
+
+// The dialog manager sizes a button in dialog units, which grow a little less than the DPI (at 144 DPI a button
+// of 75 pixels at 96 becomes 108): a button smaller than the picture drawn for its scale grows around its centre.
+void ButtonTabPage::FitButtonToPicture(int position) const {
+  HWND button = Item(ids_.buttons[position]);
+  if (button == nullptr) return;
+  const RECT r = ChildRect(hwnd_, button);
+  const int side = PictureSide(Dpi());
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  if (w >= side && h >= side) return;
+  const int fitW = std::max(w, side);
+  const int fitH = std::max(h, side);
+  SetWindowPos(button, nullptr, r.left - (fitW - w) / 2, r.top - (fitH - h) / 2, fitW, fitH,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool ButtonTabPage::OnCommand(int id, int code, HWND) {

@@ -55,6 +55,7 @@ class ButtonTabPage : public Dialog {
   void OnDpiChanged() override;
 
  private:
+  void FitButtonToPicture(int position) const;
   void PlaceFirstFocus();
   INT_PTR LabelColour(HDC dc, HWND label) const;
   // Gives a round button its label and its edit's name as window text, which screen readers read.

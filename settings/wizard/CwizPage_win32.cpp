@@ -30,10 +30,11 @@ void CwizPage::ApplyFonts() const {
   }
 }
 
-// A new scale: the wizard has made its fonts for it, and the picture has a rendering of its own.
+// A new scale: the wizard has made its fonts for it, and the picture has a rendering of its own (a page not shown
+// yet takes its picture when it is).
 void CwizPage::OnDpiChanged() {
   ApplyFonts();
-  if (picture_ && IsWindowVisible(hwnd_)) ShowPicture();
+  if (picture_ && bitmap_) ShowPicture();
 }
 
 void CwizPage::OnSetActive() {
@@ -62,11 +63,6 @@ void CwizPage::ShowPicture() {
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
   SendItem(IDC_WIZ_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
   bitmap_.Reset(bitmap);
-}
-
-void CwizPage::OnDpiChanged() {
-  // A page not shown yet takes its picture when it is.
-  if (picture_ && bitmap_) ShowPicture();
 }
 
 bool CwizPage::OnMessage(UINT msg, WPARAM, LPARAM, INT_PTR& result) {

@@ -39,8 +39,6 @@ class CwizPage : public PropertyPage {
   // first radio of an empty group, the entry hint.
   void OnSetActive() final;
   bool OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) override;
-  // A page that shows the picture shows its rendering for the new scale.
-  void OnDpiChanged() override;
 
   virtual void SetTexts() = 0;
   virtual void Prepare() {}

@@ -11,6 +11,7 @@
 
 #include "Driver_win32.h"
 #include "app/CStdModule_win32.h"
+#include "mainwnd/ButtonImage.h"
 #include "mainwnd/ButtonTabPage_win32.h"
 #include "mainwnd/CfrmMain_win32.h"
 #include "res/resource.h"
@@ -77,6 +78,17 @@ TEST(DisplayScaleChild, MainWindowFollowsTheScale) {
   ASSERT_TRUE(TabCtrl_GetItemRect(GetDlgItem(hwnd, IDC_MAIN_TAB), 1, &item));
   EXPECT_EQ(item.right - item.left, ScaleToDpi(199, dpi));
   EXPECT_EQ(item.bottom - item.top, ScaleToDpi(19, dpi));
+  // The round buttons draw the picture rendered for the scale, and their region is its circle.
+  HWND button = page->Item(page->Ids().buttons[0]);
+  RECT client{};
+  GetClientRect(button, &client);
+  EXPECT_GE(client.right, PictureSide(dpi)) << "the button holds the picture drawn for its scale";
+  Region region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(button, region.Get()), ERROR);
+  RECT box{};
+  GetRgnBox(region.Get(), &box);
+  // An elliptic region leaves out its last column.
+  EXPECT_NEAR(box.right - box.left, PictureSide(dpi), 1);
   main.reset();
   app.reset();
   ClearStore();
