@@ -134,7 +134,8 @@ HWND FindChild(HWND root, int id) {
   return nullptr;
 }
 
-// Starts the program, waits for its main window, clicks round button 2 and times the dialog's opening.
+// Starts the program, waits for its main window, moves the pointer onto round button 2 and clicks it, and times
+// the dialog's opening from the click.
 double OpenDialog(const std::wstring& exe, const std::wstring& args) {
   std::wstring cmd = L"\"" + exe + L"\" " + args;
   STARTUPINFOW si{};
@@ -148,7 +149,13 @@ double OpenDialog(const std::wstring& exe, const std::wstring& args) {
     WaitForInputIdle(pi.hProcess, 10000);
     DWORD_PTR r = 0;
     SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &r);
-    Sleep(200);
+    // As a user's hand does, the pointer moves onto the button some time before it clicks.
+    RECT place{};
+    GetWindowRect(button, &place);
+    SetCursorPos(place.left - 40, place.top - 40);
+    Sleep(50);
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    Sleep(400);
     const double start = NowMs();
     PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(IDC_DT_BUTTON2, BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));

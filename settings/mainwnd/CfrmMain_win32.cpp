@@ -5,6 +5,8 @@
 #include <shellapi.h>
 #include <stdlib.h>
 
+#include <utility>
+
 #include "app/Contrast_win32.h"
 #include "app/Help_win32.h"
 #include "app/Helpers.h"
@@ -32,8 +34,9 @@ constexpr int kTabWidth = 199;
 constexpr int kTabHeight = 19;
 constexpr int kTabMargin = 8;
 constexpr size_t kTabCaptionBytes = 28;
-// The timer that starts the shell's icons and makes the registration dialog ahead after the window's first paint,
-// and the one that makes it ahead again after it closed.
+// The timer that starts the shell's icons after the window's first paint, and the one that makes the registration
+// dialog ahead: once the user moves the pointer over the window or brings the focus to a round button (a click
+// on one is then near), and again after the dialog closed.
 constexpr UINT_PTR kShellIconsTimer = 1;
 constexpr UINT_PTR kPrepareRegistrationTimer = 2;
 constexpr UINT kPrepareRegistrationDelayMs = 300;
@@ -205,10 +208,13 @@ BOOL CfrmMain::OnInitDialog() {
   onScreen_->ShowSettings();
   SetupTabsForKeyboard();
   ApplyDispSetting();
+  ApplyPageFonts(SelectedPage());
   tabs_.ShowCurrentPage();
   PostPageShown();
   // Once the window has painted, the shell's icons are made ready for the registration dialog's trees.
   SetTimer(hwnd_, kShellIconsTimer, 100, nullptr);
+  POINT pointer{};
+  if (GetCursorPos(&pointer)) firstPointer_ = pointer;
   appActive_ = true;
   return TRUE;
 }
@@ -291,23 +297,33 @@ void CfrmMain::SetButtonLabels(ButtonTabPage& page) {
   }
 }
 
-// The fonts for the window's scale; the old ones go only once no control uses them.
+// The fonts for the window's scale; the old ones go only once no control uses them. A page takes them when it is
+// first shown (under Wine each font set on a control costs, a combo box's most): the pages that have them take the
+// new ones at once.
 void CfrmMain::SetFonts() {
   Font ui = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_UI, 14, Dpi());
   Font large = MakeUiFont(IDS_UI_FACE, IDR_HEIGHT_LARGE, 16, Dpi());
-  // Before the window is first shown nothing needs repainting, and under Wine every redraw request costs.
-  const BOOL redraw = IsWindowVisible(hwnd_);
-  SetItemFonts(hwnd_, {IDC_MAIN_TAB}, ui.Get());
-  for (ButtonTabPage* page : {desktop_, notebook_}) {
-    const ButtonPageIds& ids = page->Ids();
-    SetItemFonts(page->Hwnd(), {ids.group, ids.patternLabel, ids.manager, ids.wizard, ids.defaults}, ui.Get());
-    for (int i = 0; i < ids.positions; ++i) SetItemFonts(page->Hwnd(), {ids.labels[i], ids.edits[i]}, ui.Get());
-    SetItemFonts(page->Hwnd(), {ids.pattern}, large.Get());
+  std::swap(uiFont_, ui);  // the old fonts go at the end, once no control uses them
+  std::swap(largeFont_, large);
+  SetItemFonts(hwnd_, {IDC_MAIN_TAB, IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}, uiFont_.Get());
+  for (PageIndex page : {kDesktopPage, kNotebookPage, kOnScreenPage})
+    if (pageFonts_[static_cast<size_t>(page)]) ApplyPageFonts(page, true);
+}
+
+// The window's fonts on a page's controls; again only when told to.
+void CfrmMain::ApplyPageFonts(PageIndex page, bool again) {
+  if (page == kNoPage || (pageFonts_[static_cast<size_t>(page)] && !again)) return;
+  pageFonts_[static_cast<size_t>(page)] = true;
+  // A page not shown yet needs no repainting, and under Wine every redraw request costs.
+  if (page == kOnScreenPage) {
+    onScreen_->ApplyFonts(uiFont_.Get(), largeFont_.Get(), IsWindowVisible(onScreen_->Hwnd()));
+    return;
   }
-  onScreen_->ApplyFonts(ui.Get(), large.Get(), redraw);
-  SetItemFonts(hwnd_, {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP}, ui.Get());
-  uiFont_ = std::move(ui);
-  largeFont_ = std::move(large);
+  ButtonTabPage* p = ButtonPage(page);
+  const ButtonPageIds& ids = p->Ids();
+  SetItemFonts(p->Hwnd(), {ids.group, ids.patternLabel, ids.manager, ids.wizard, ids.defaults}, uiFont_.Get());
+  for (int i = 0; i < ids.positions; ++i) SetItemFonts(p->Hwnd(), {ids.labels[i], ids.edits[i]}, uiFont_.Get());
+  SetItemFonts(p->Hwnd(), {ids.pattern}, largeFont_.Get());
 }
 
 // Moved to a monitor of another scale: the controls were scaled in proportion; the fonts, the tabs' fixed size
@@ -372,6 +388,7 @@ void CfrmMain::ShowTab(int index) {
   const TabControl tab = TabItem(IDC_MAIN_TAB);
   if (tab.Selected() == index) return;
   tab.Select(index);
+  ApplyPageFonts(SelectedPage());
   tabs_.ShowCurrentPage();
 }
 
@@ -427,6 +444,7 @@ void CfrmMain::SetHoverImage(int state) {
 void CfrmMain::MarkFocus(int labelId, bool focused) {
   ButtonTabPage* page = SelectedPage() == kNotebookPage ? notebook_ : desktop_;
   if (focused) {
+    AskForRegistrationDialog();
     buttonHasFocus_ = true;
     focusedLabel_ = labelId;
   } else if (appActive_) {
@@ -649,6 +667,9 @@ bool CfrmMain::OnButtonClicked(int id) {
 }
 
 bool CfrmMain::OnNotify(NMHDR* header, LRESULT& result) {
+  // The tab already shows the new selection: its page takes its fonts before it is shown.
+  if (header->hwndFrom == Item(IDC_MAIN_TAB) && header->code == static_cast<UINT>(TCN_SELCHANGE))
+    ApplyPageFonts(SelectedPage());
   if (!tabs_.OnNotify(*header, result)) return false;
   if (header->code == static_cast<UINT>(TCN_SELCHANGE)) PostPageShown();
   return true;
@@ -662,8 +683,10 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
   }
   if (msg == WM_TIMER && (w == kShellIconsTimer || w == kPrepareRegistrationTimer)) {
     KillTimer(hwnd_, w);
-    if (w == kShellIconsTimer) PrepareShellIcons();
-    PrepareRegistrationDialog();
+    if (w == kShellIconsTimer)
+      PrepareShellIcons();
+    else
+      PrepareRegistrationDialog();
     result = 0;
     return true;
   }
@@ -689,8 +712,22 @@ void CfrmMain::OnDestroy() {
   process_.StartupEvent.Reset();
 }
 
+// A window that appears under a resting pointer hears of it too: only a move from there is the user's.
+void CfrmMain::NoticePointer(POINT screen) {
+  if (!firstPointer_) {
+    firstPointer_ = screen;
+  } else if (firstPointer_->x != screen.x || firstPointer_->y != screen.y) {
+    AskForRegistrationDialog();
+  }
+}
+
+// The user is about to reach a round button: the dialog is made as soon as nothing else waits.
+void CfrmMain::AskForRegistrationDialog() {
+  if (preparedSetAp_ == nullptr && !dialogOpen_) SetTimer(hwnd_, kPrepareRegistrationTimer, 0, nullptr);
+}
+
 // A click on a round button shows the registration dialog at once: it is made hidden, with its sources read, while
-// the user looks at this window.
+// the user moves towards the button.
 void CfrmMain::PrepareRegistrationDialog() {
   if (preparedSetAp_ != nullptr || dialogOpen_ || hwnd_ == nullptr || !IsWindowEnabled(hwnd_)) return;
   preparedSetAp_ = PrepareRegistration(hwnd_, RegistrationContextOfRun());
@@ -708,6 +745,9 @@ void CfrmMain::ClearDefaultLook() {
 bool CfrmMain::PreTranslate(MSG& msg) {
   switch (msg.message) {
     case WM_MOUSEMOVE:
+      NoticePointer(msg.pt);
+      OnHoverMessage(msg);
+      return false;
     case WM_MOUSELEAVE:
       OnHoverMessage(msg);
       return false;

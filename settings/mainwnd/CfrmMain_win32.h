@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -103,6 +104,8 @@ class CfrmMain : public Dialog, public MainServices {
 
  private:
   void PrepareRegistrationDialog();
+  void NoticePointer(POINT screen);
+  void AskForRegistrationDialog();
   RegistrationContext RegistrationContextOfRun();
   [[nodiscard]] bool CreatePages(const std::wstring& face);
   void SetCaptions();
@@ -110,6 +113,7 @@ class CfrmMain : public Dialog, public MainServices {
   void SetTabCaptions();
   void FitTabsToWidth();
   void SetFonts();
+  void ApplyPageFonts(PageIndex page, bool again = false);
   void SetupTabsForKeyboard();
   void ApplyDispSetting();
   void Notify();
@@ -157,6 +161,10 @@ class CfrmMain : public Dialog, public MainServices {
   RegistrationFlags registrationFlags_;
   ImeChangerLocation imeChanger_;
   std::unique_ptr<CfrmSetAp> preparedSetAp_;
+  // The pages that have taken the window's fonts: a page takes them when it is first shown.
+  std::array<bool, 3> pageFonts_{};
+  // Where the pointer was first seen over the window: a move from there asks for the registration dialog ahead.
+  std::optional<POINT> firstPointer_;
   bool refused_ = false;
   std::optional<bool> started_;     // the start-up check's answer, once it ran
   std::u16string commandLineText_;  // the joined, trimmed command line as typed
