@@ -29,6 +29,8 @@ struct Picture {
 std::optional<Picture> PictureIn(WORD lang, int id) {
   const HMODULE m = GetModuleHandleW(nullptr);
   HRSRC r = FindResourceExW(m, RT_BITMAP, MAKEINTRESOURCEW(id), lang);
+  // A picture without a caption is carried once, language-neutral, as the loader finds it in every language.
+  if (r == nullptr) r = FindResourceExW(m, RT_BITMAP, MAKEINTRESOURCEW(id), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
   if (r == nullptr) return std::nullopt;
   const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(m, r)));
   const DWORD size = SizeofResource(m, r);
