@@ -137,7 +137,23 @@ std::optional<std::wstring> DroppedText(IDataObject* data) {
   return text;
 }
 
+namespace {
+thread_local bool g_oleStarted = false;
+}  // namespace
+
+bool StartOle() {
+  if (!g_oleStarted) g_oleStarted = SUCCEEDED(OleInitialize(nullptr));
+  return g_oleStarted;
+}
+
+void StopOle() {
+  if (!g_oleStarted) return;
+  OleUninitialize();
+  g_oleStarted = false;
+}
+
 DWORD DragText(const std::optional<std::wstring>& text) {
+  if (!StartOle()) return DROPEFFECT_NONE;  // without OLE there is no drag; the menus and keys still send
   const ComPtr<IDataObject> data = MakeTextDataObject(text);
   const ComPtr<IDropSource> source(new TextDropSource());
   DWORD effect = DROPEFFECT_NONE;
@@ -184,7 +200,7 @@ DropTarget::~DropTarget() { Revoke(); }
 
 bool DropTarget::Register(HWND window) {
   Revoke();
-  if (FAILED(RegisterDragDrop(window, this))) return false;
+  if (!StartOle() || FAILED(RegisterDragDrop(window, this))) return false;
   window_ = window;
   return true;
 }

@@ -23,6 +23,12 @@ namespace tapstart {
 // it offers no text.
 [[nodiscard]] std::optional<std::wstring> DroppedText(IDataObject* data);
 
+// OLE on this thread, started the first time a window offers or takes a drag or reads a shell object, not at the
+// program's start (under Wine starting it costs the main window's start). True when OLE runs on the thread.
+bool StartOle();
+// At the end of a thread's run: stops OLE when StartOle started it there.
+void StopOle();
+
 // Runs a copy-or-move drag of the text (none: a drag that carries no data) until it is dropped or cancelled;
 // the effect of the drop, DROPEFFECT_NONE when nothing took it.
 DWORD DragText(const std::optional<std::wstring>& text);

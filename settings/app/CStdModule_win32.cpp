@@ -2,10 +2,10 @@
 #include "CStdModule_win32.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "mainwnd/CfrmMain_win32.h"
 #include "res/resource.h"
+#include "ui/DragDrop_win32.h"
 #include "ui/Resources_win32.h"
 #include "ui/Text_win32.h"
 
@@ -34,7 +34,6 @@ BOOL CStdModule::InitInstance() {
 
   INITCOMMONCONTROLSEX icc{8, 0xFF};  // all classes of the first common-controls generation
   InitCommonControlsEx(&icc);
-  (void)OleInitialize(nullptr);  // without OLE only drag and drop is lost; the settings still work
 
   // The profile file's name is a resource of its own; a build without it keeps the usual name.
   const std::wstring profileFile = LoadStr(IDS_PROFILE_FILE);
@@ -43,7 +42,7 @@ BOOL CStdModule::InitInstance() {
   CfrmMain main(Values);
   Values.UiLanguage = GetSystemDefaultUILanguage();
   main.Run();
-  OleUninitialize();
+  StopOle();  // started by the first window that offered or took a drag
   return TRUE;
 }
 

@@ -6,11 +6,13 @@
 #include <objbase.h>
 #include <objidl.h>
 
+#include "ui/DragDrop_win32.h"
 #include "ui/Handles_win32.h"
 
 namespace tapstart {
 
 std::wstring ResolveInternetShortcut(const std::wstring& path) {
+  if (!StartOle()) return path;
   IUniformResourceLocatorW* rawLocator = nullptr;
   if (FAILED(CoCreateInstance(CLSID_InternetShortcut, nullptr, CLSCTX_INPROC_SERVER, IID_IUniformResourceLocatorW,
                               reinterpret_cast<void**>(&rawLocator))))
