@@ -1,7 +1,6 @@
 // The dialog base: one static procedure finds the object from WM_INITDIALOG and routes to virtual handlers.
 #include "Dialog_win32.h"
 
-#include <cstring>
 #include <vector>
 
 #include "Resources_win32.h"
@@ -9,19 +8,6 @@
 namespace tapstart {
 
 namespace {
-
-// A dialog made hidden: its template's style loses WS_VISIBLE (an extended template keeps the style after its
-// signature, help id and extended style; a plain one at its start).
-void ClearVisibleStyle(std::vector<BYTE>& t) {
-  if (t.size() < 16) return;
-  WORD signature = 0;
-  std::memcpy(&signature, t.data() + 2, sizeof signature);
-  BYTE* at = t.data() + (signature == 0xFFFF ? 12 : 0);
-  DWORD style = 0;
-  std::memcpy(&style, at, sizeof style);
-  style &= ~static_cast<DWORD>(WS_VISIBLE);
-  std::memcpy(at, &style, sizeof style);
-}
 
 // Marks the windows of our dialogs, so that a change of scale reaches each of them.
 constexpr wchar_t kDialogProp[] = L"TapstartDialog";
@@ -95,7 +81,8 @@ bool Dialog::Create(HWND parent, const std::wstring& face, WORD points, bool vis
   HWND h = nullptr;
   if (!face.empty()) {
     std::vector<BYTE> t = TemplateWithFont(templateId_, face, points);
-    if (!visible) ClearVisibleStyle(t);
+    // A dialog made hidden: its template loses WS_VISIBLE.
+    if (!visible && t.size() >= 16) AdjustTemplateStyles(t.data(), WS_VISIBLE, 0);
     if (!t.empty())
       h = CreateDialogIndirectParamW(inst, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()), parent, Proc,
                                      reinterpret_cast<LPARAM>(this));

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "ui/Controls_win32.h"
+
 namespace tapstart {
 namespace {
 
@@ -37,9 +39,7 @@ void ScaleDialogLayout(HWND dialog, int fromDpi, int toDpi) {
   const auto scale = [&](LONG v) { return MulDiv(v, toDpi, fromDpi); };
   // Parents come before their children, so a page is sized before its controls are placed in it.
   for (HWND child : children) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    const RECT r = ChildRect(GetParent(child), child);
     // A combo box's height is that of its open list; the closed height follows the font it is given.
     LONG height = r.bottom - r.top;
     RECT dropped{};

@@ -61,6 +61,23 @@ int LoadRcInt(UINT id, int fallback, HINSTANCE instance) {
   return v;
 }
 
+void AdjustTemplateStyles(BYTE* dialogTemplate, DWORD clearStyle, DWORD addExStyle) {
+  WORD signature = 0;
+  std::memcpy(&signature, dialogTemplate + 2, sizeof signature);
+  // An extended template: version, signature, help id, extended style, style; a plain one: style, extended style.
+  const bool extended = signature == 0xFFFF;
+  BYTE* const styleAt = dialogTemplate + (extended ? 12 : 0);
+  BYTE* const exStyleAt = dialogTemplate + (extended ? 8 : 4);
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  std::memcpy(&style, styleAt, sizeof style);
+  std::memcpy(&exStyle, exStyleAt, sizeof exStyle);
+  style &= ~clearStyle;
+  exStyle |= addExStyle;
+  std::memcpy(styleAt, &style, sizeof style);
+  std::memcpy(exStyleAt, &exStyle, sizeof exStyle);
+}
+
 std::vector<BYTE> TemplateWithFont(UINT id, const std::wstring& face, WORD points, HINSTANCE instance) {
   const HINSTANCE m = Module(instance);
   HRSRC r = FindResourceW(m, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG

@@ -46,6 +46,10 @@ Font MakeUiFont(UINT faceString, UINT heightResource, int fallbackHeight, int dp
 // Sets a font on controls of a dialog; redraw only once the dialog is shown (under Wine each redraw costs).
 void SetItemFonts(HWND dialog, std::initializer_list<int> controls, HFONT font);
 
+// Changes a dialog template's styles in place, plain or extended: the bits of clearStyle leave its style, the
+// bits of addExStyle join its extended style. The template is at least a header long.
+void AdjustTemplateStyles(BYTE* dialogTemplate, DWORD clearStyle, DWORD addExStyle);
+
 // A copy of an extended dialog template whose font is replaced by face at the given point size.
 std::vector<BYTE> TemplateWithFont(UINT id, const std::wstring& face, WORD points, HINSTANCE instance = nullptr);
 

@@ -46,11 +46,10 @@ HBRUSH ApplyPaint(HDC dc, const ElementPaint& paint, HBRUSH fixedBrush) {
   return index >= 0 ? GetSysColorBrush(index) : fixedBrush;
 }
 
-bool ColoursChanged(UINT msg, WPARAM w) {
-  return msg == WM_SYSCOLORCHANGE || (msg == WM_SETTINGCHANGE && w == SPI_SETHIGHCONTRAST);
-}
-
-void RepaintWithNewColours(HWND window) {
+void FollowColourChange(HWND window, UINT msg, WPARAM w, std::initializer_list<int> commonControls) {
+  if (msg != WM_SYSCOLORCHANGE && !(msg == WM_SETTINGCHANGE && w == SPI_SETHIGHCONTRAST)) return;
+  if (msg == WM_SYSCOLORCHANGE)
+    for (int id : commonControls) SendDlgItemMessageW(window, id, msg, w, 0);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 #include "app/ContrastColours.h"
 
 namespace tapstart {
@@ -15,9 +17,9 @@ COLORREF ColourOf(const Paint& paint);
 // background: the system's brush of the role, or fixedBrush (the caller's own, of the same colour) for a
 // fixed one.
 HBRUSH ApplyPaint(HDC dc, const ElementPaint& paint, HBRUSH fixedBrush);
-// True for the messages that tell a top-level window the system colours or the high-contrast mode changed.
-bool ColoursChanged(UINT msg, WPARAM w);
-// Repaints a window and all its children in the colours now in force.
-void RepaintWithNewColours(HWND window);
+// A message to a top-level window: when it says the system colours or the high-contrast mode changed, the
+// window's common controls listed learn of new system colours (only their parent tells them), and the window
+// repaints with all its children in the colours now in force.
+void FollowColourChange(HWND window, UINT msg, WPARAM w, std::initializer_list<int> commonControls);
 
 }  // namespace tapstart

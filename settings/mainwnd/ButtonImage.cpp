@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "store/UserData.h"
+#include "ui/DpiScale.h"
 
 namespace tapstart {
 namespace {
@@ -25,15 +26,12 @@ int BaseOfCode(std::u16string_view code) {
   }
 }
 
-// The DPI at which windows are drawn at 100%.
-constexpr int kDpiAt100 = 96;
-
 const PictureScale& ScaleFor(int dpi) {
-  if (dpi <= 0) dpi = kDpiAt100;
+  if (dpi <= 0) dpi = kBaseDpi;
   // percent / 100 <= dpi / 96, in integers wide enough for any DPI.
   const PictureScale* chosen = &kPictureScales.front();
   for (const PictureScale& scale : kPictureScales)
-    if (int64_t{scale.percent} * kDpiAt100 <= int64_t{dpi} * 100) chosen = &scale;
+    if (int64_t{scale.percent} * kBaseDpi <= int64_t{dpi} * 100) chosen = &scale;
   return *chosen;
 }
 

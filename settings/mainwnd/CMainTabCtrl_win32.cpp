@@ -46,9 +46,7 @@ void CMainTabCtrl::ShowCurrentPage() {
 
 RECT CMainTabCtrl::PageArea() const {
   RECT area = TabControl(tab_).DisplayArea();
-  RECT place{};
-  GetWindowRect(tab_, &place);
-  MapWindowPoints(nullptr, GetParent(tab_), reinterpret_cast<POINT*>(&place), 2);
+  const RECT place = ChildRect(GetParent(tab_), tab_);
   OffsetRect(&area, place.left, place.top);
   return area;
 }

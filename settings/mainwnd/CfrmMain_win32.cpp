@@ -695,15 +695,9 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
     result = 0;
     return true;
   }
-  if (ColoursChanged(msg, w)) OnColoursChanged(msg, w);
+  // High contrast on or off, or other system colours: the labels' colours are chosen anew as they repaint.
+  FollowColourChange(hwnd_, msg, w, {IDC_MAIN_TAB});
   return false;
-}
-
-// High contrast on or off, or other system colours: the labels' colours are chosen anew as they repaint. The
-// tab control is a common control, which learns of new colours only from its parent.
-void CfrmMain::OnColoursChanged(UINT msg, WPARAM w) {
-  if (msg == WM_SYSCOLORCHANGE) SendMessageW(Item(IDC_MAIN_TAB), msg, w, 0);
-  RepaintWithNewColours(hwnd_);
 }
 
 void CfrmMain::OnDestroy() {

@@ -132,7 +132,6 @@ class CfrmMain : public Dialog, public MainServices {
   Dialog* ShownPage() const;
   void ClearDefaultLook();
   void PostPageShown();
-  void OnColoursChanged(UINT msg, WPARAM w);
 
   // The keyboard filter's handlers, one per message it looks at.
   void OnHoverMessage(const MSG& msg);

@@ -346,22 +346,14 @@ bool CfrmSetAp::OnMessage(UINT msg, WPARAM w, LPARAM l, INT_PTR& result) {
     result = HintColour(reinterpret_cast<HDC>(w));
     return true;
   }
-  if (ColoursChanged(msg, w)) OnColoursChanged(msg, w);
+  // High contrast on or off, or other system colours: the hint's colours are chosen anew as it repaints.
+  FollowColourChange(hwnd_, msg, w, {IDC_SETAP_TAB, IDC_SETAP_START_MENU, IDC_SETAP_FAVORITES, IDC_SETAP_ALL_FILES});
   return false;
 }
 
 INT_PTR CfrmSetAp::HintColour(HDC dc) const {
   const ElementPaint paint = PaintFor(PaintedElement::kRegistrationHint, HighContrastOn());
   return reinterpret_cast<INT_PTR>(ApplyPaint(dc, paint, hintBrush_.Get()));
-}
-
-// High contrast on or off, or other system colours: the hint's colours are chosen anew as it repaints, and the
-// common controls (tabs, trees) learn of new colours from their parent.
-void CfrmSetAp::OnColoursChanged(UINT msg, WPARAM w) {
-  if (msg == WM_SYSCOLORCHANGE)
-    for (int id : {IDC_SETAP_TAB, IDC_SETAP_START_MENU, IDC_SETAP_FAVORITES, IDC_SETAP_ALL_FILES})
-      SendMessageW(Item(id), msg, w, 0);
-  RepaintWithNewColours(hwnd_);
 }
 
 void CfrmSetAp::OnDestroy() {

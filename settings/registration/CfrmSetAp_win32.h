@@ -97,7 +97,6 @@ class CfrmSetAp : public Dialog, public TreeOwner, public ListOwner, public Slot
   bool OnTabKey(WPARAM key);
   // The hint line's WM_CTLCOLORSTATIC answer: its own light blue, or the system's colours in high contrast.
   INT_PTR HintColour(HDC dc) const;
-  void OnColoursChanged(UINT msg, WPARAM w);
   static LRESULT CALLBACK TabSubclass(HWND tab, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR data);
 
   RegistrationContext context_;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <utility>
 
 #include "app/Help_win32.h"
@@ -41,22 +40,7 @@ bool Usable(HWND w) { return w != nullptr && IsWindowVisible(w) && IsWindowEnabl
 // The sheet's template: created hidden, so that laying it out costs no painting (it is shown once ready), and
 // in a wizard-only run with a task-bar button of its own.
 void AdjustSheetTemplate(void* dialogTemplate, bool appWindow) {
-  auto* bytes = static_cast<BYTE*>(dialogTemplate);
-  WORD signature = 0;
-  std::memcpy(&signature, bytes + 2, sizeof signature);
-  // An extended template: help id, extended style, style; a plain one: style, extended style.
-  const bool extended = signature == 0xFFFF;
-  BYTE* const exStyleAt = extended ? bytes + 8 : bytes + 4;
-  BYTE* const styleAt = extended ? bytes + 12 : bytes;
-  DWORD style = 0;
-  std::memcpy(&style, styleAt, sizeof style);
-  style &= ~static_cast<DWORD>(WS_VISIBLE);
-  std::memcpy(styleAt, &style, sizeof style);
-  if (!appWindow) return;
-  DWORD exStyle = 0;
-  std::memcpy(&exStyle, exStyleAt, sizeof exStyle);
-  exStyle |= WS_EX_APPWINDOW;
-  std::memcpy(exStyleAt, &exStyle, sizeof exStyle);
+  AdjustTemplateStyles(static_cast<BYTE*>(dialogTemplate), WS_VISIBLE, appWindow ? WS_EX_APPWINDOW : 0);
 }
 
 }  // namespace
@@ -227,6 +211,7 @@ void CfrmWizard::LayOutButtons() {
     const RECT r = ChildRect(sheet_, button);
     SetWindowPos(button, nullptr, x, r.top, plan.width, plan.height, SWP_NOZORDER | SWP_NOACTIVATE);
   };
+  place(IDC_WIZ_OWN_FINISH, plan.ownFinish);  // not made yet at the first layout
   place(IDC_WIZ_BACK, plan.back);
   place(IDC_WIZ_NEXT, plan.next);
   place(IDC_WIZ_FINISH, plan.next);
@@ -463,11 +448,6 @@ void CfrmWizard::OnDpiChanged(int dpi, const RECT* suggested) {
       SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), TRUE);
   if (HWND page = PropSheet_GetCurrentPageHwnd(sheet_)) pagePlace_ = ChildRect(sheet_, page);
   LayOutButtons();
-  if (HWND own = GetDlgItem(sheet_, IDC_WIZ_OWN_FINISH)) {
-    const BottomButtonLayout plan = PlanBottomButtons(machine_.addHelp, dpi_);
-    const RECT back = ChildRect(sheet_, GetDlgItem(sheet_, IDC_WIZ_BACK));
-    SetWindowPos(own, nullptr, plan.ownFinish, back.top, plan.width, plan.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
 }
 
 // A right click on the title bar or frame: the system menu at the cursor, Move and Close carried out.
