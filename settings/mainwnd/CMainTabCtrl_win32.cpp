@@ -3,23 +3,46 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/Controls_win32.h"
 
 namespace tapstart {
 
 bool CMainTabCtrl::CreatePages(const PageFactory& factory, const std::wstring& face) {
   if (tab_ == nullptr || !pageTable_.empty()) return false;
-  HWND parent = GetParent(tab_);
+  face_ = face;
   bool complete = true;
   for (int i = 0; i < kPages; ++i)
     if (!TabControl(tab_).Insert(i, L"")) complete = false;
   // The table stays aligned with the tabs: a page that could not be made is a null entry.
   for (int i = 0; i < kPages; ++i) {
     pages_[i] = factory ? factory(i, templateIds_[i]) : nullptr;
-    if (!pages_[i] || !pages_[i]->CreateModeless(parent, face, 9)) complete = false;
+    if (!pages_[i]) complete = false;
     pageTable_.push_back(pages_[i].get());
   }
   return complete;
+}
+
+bool CMainTabCtrl::MakePage(int page) {
+  Dialog* made = Page(page);
+  if (made == nullptr || tab_ == nullptr) return false;
+  if (made->Hwnd() != nullptr) return true;
+  if (!made->CreateModeless(GetParent(tab_), face_, 9)) return false;
+  const RECT area = PageArea();
+  SetWindowPos(made->Hwnd(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               SWP_HIDEWINDOW | SWP_NOACTIVATE);
+  if (pageMade_) pageMade_(page);
+  return true;
+}
+
+bool CMainTabCtrl::MakeWaitingPage() {
+  for (int page = 0; page < kPages; ++page) {
+    Dialog* p = Page(page);
+    const bool listed = std::find(pageTable_.begin(), pageTable_.end(), p) != pageTable_.end();
+    if (p != nullptr && listed && p->Hwnd() == nullptr && MakePage(page)) return true;
+  }
+  return false;
 }
 
 void CMainTabCtrl::ShowCurrentPage() {
@@ -27,6 +50,8 @@ void CMainTabCtrl::ShowCurrentPage() {
   const int selected = TabControl(tab_).Selected();
   if (selected < 0 || selected >= PageCount()) return;
   Dialog* selectedPage = pageTable_[static_cast<size_t>(selected)];
+  for (int page = 0; page < kPages; ++page)
+    if (selectedPage != nullptr && Page(page) == selectedPage) (void)MakePage(page);  // a failed one stays empty
   HWND shown = selectedPage != nullptr ? selectedPage->Hwnd() : nullptr;
   if (shown != nullptr) ShowWindow(shown, SW_HIDE);
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "res/resource.h"
@@ -36,13 +37,21 @@ class CMainTabCtrl {
   // Template ids of the desktop, notebook and on-screen pages; the program's own unless set.
   void SetTemplateIds(UINT desktop, UINT notebook, UINT onScreen) { templateIds_ = {desktop, notebook, onScreen}; }
 
-  // Called once: inserts three tabs with empty text, makes the three page objects and creates each as a
-  // modeless child dialog of the tab control's parent with the UI face at 9 points. False when a page could
-  // not be made or created (its tab then shows nothing), or when called again.
+  // Called once: inserts three tabs with empty text and makes the three page objects. A page's window is made
+  // when it is first shown or asked for (MakePage): under Wine each page costs as much as the rest of the
+  // window's start, and the user first sees one. False when a page object could not be made (its tab then shows
+  // nothing), or when called again.
   [[nodiscard]] bool CreatePages(const PageFactory& factory, const std::wstring& face);
+  // Told of each page window just made (page kind), before it is shown: the main window fills it.
+  void OnPageMade(std::function<void(int page)> made) { pageMade_ = std::move(made); }
+  // Makes the window of page kind 0, 1 or 2 as a modeless child dialog of the tab control's parent with the UI
+  // face at 9 points, hidden in the display area; true when it has a window (made now or before).
+  bool MakePage(int page);
+  // Makes the window of the first listed page that has none yet; false when every listed page has one.
+  bool MakeWaitingPage();
 
   // Moves every listed page to the display area at the top of the z-order, hidden, then shows the selected
-  // one. A selection outside the list (none: -1) leaves every page as it is.
+  // one, made first when it has no window yet. A selection outside the list (none: -1) leaves every page as it is.
   void ShowCurrentPage();
   // Moves every listed page to the display area as it is now (after a change of scale), shown or hidden as it is.
   void PlacePages() const;
@@ -59,7 +68,8 @@ class CMainTabCtrl {
   // Pages in tab order: count and page at a tab index (null outside the list, or for a page not made).
   int PageCount() const { return static_cast<int>(pageTable_.size()); }
   Dialog* TabPage(int index) const;
-  // A page by kind (0 desktop, 1 notebook, 2 on-screen), listed or removed; null before CreatePages.
+  // A page by kind (0 desktop, 1 notebook, 2 on-screen), listed or removed; null before CreatePages. Its window
+  // may not be made yet.
   Dialog* Page(int page) const;
 
  private:
@@ -69,6 +79,8 @@ class CMainTabCtrl {
   std::array<UINT, kPages> templateIds_ = {IDD_DT_TAB, IDD_NT_TAB, IDD_OSD_TAB};
   std::array<std::unique_ptr<Dialog>, kPages> pages_;
   std::vector<Dialog*> pageTable_;
+  std::wstring face_;
+  std::function<void(int page)> pageMade_;
 };
 
 }  // namespace tapstart

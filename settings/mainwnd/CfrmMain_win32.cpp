@@ -40,6 +40,10 @@ constexpr size_t kTabCaptionBytes = 28;
 constexpr UINT_PTR kShellIconsTimer = 1;
 constexpr UINT_PTR kPrepareRegistrationTimer = 2;
 constexpr UINT kPrepareRegistrationDelayMs = 300;
+// The pages not shown at the start are made one at a time once the window has painted.
+constexpr UINT_PTR kMakePagesTimer = 3;
+constexpr UINT kMakeFirstPageDelayMs = 100;
+constexpr UINT kMakeNextPageDelayMs = 10;
 
 constexpr int kBottomRow[] = {IDC_MAIN_OK, IDCANCEL, IDC_MAIN_APPLY, IDC_MAIN_HELP};
 
@@ -188,31 +192,31 @@ BOOL CfrmMain::OnInitDialog() {
   const bool started = *started_;
   // A wizard-only run shows nothing of this window: it runs before any page is made.
   if (started && process_.WizardOnly) RunWizardOnly(face);
-  const bool created = started && CreatePages(face);
   EnableItem(IDC_MAIN_APPLY, true);
-
-  if (!created) {
+  const auto refuse = [this] {
     // Ended inside initialisation, the dialog is never shown: the process ends quietly with exit code 0.
     refused_ = true;
     process_.StartupEvent.Reset();
     End(0);
     return TRUE;
-  }
+  };
+  if (!started || !CreatePages(face)) return refuse();
   SetBigIcon(IDI_MAIN);
   SetCaptions();
   SetFonts();
   // The on-screen page fills its font list when it is first shown: the user waits for nothing else as long.
   model_.Load(Utf16(face), ScreenFontLookup());
+  // No page is made yet: the pattern names are kept for the pages, and every button's picture is chosen.
   FillPatternList();
   ShowUserData();
-  onScreen_->ShowSettings();
   SetupTabsForKeyboard();
-  ApplyDispSetting();
-  ApplyPageFonts(SelectedPage());
+  // Only the page of the selected tab is made now, filled as it is made. The others follow once the window has
+  // painted, then the shell's icons for the registration dialog's trees.
+  tabs_.OnPageMade([this](int page) { FillPage(static_cast<PageIndex>(page)); });
+  if (!MakeShownPage()) return refuse();
   tabs_.ShowCurrentPage();
   PostPageShown();
-  // Once the window has painted, the shell's icons are made ready for the registration dialog's trees.
-  SetTimer(hwnd_, kShellIconsTimer, 100, nullptr);
+  SetTimer(hwnd_, kMakePagesTimer, kMakeFirstPageDelayMs, nullptr);
   POINT pointer{};
   if (GetCursorPos(&pointer)) firstPointer_ = pointer;
   appActive_ = true;
@@ -254,18 +258,57 @@ void CfrmMain::FitTabsToWidth() {
 void CfrmMain::SetCaptions() {
   SetWindowTextW(hwnd_, LoadStr(IDS_TITLE).c_str());
   SetTabCaptions();
-  for (ButtonTabPage* page : {desktop_, notebook_}) {
-    const ButtonPageIds& ids = page->Ids();
-    ApplyCaptions(page->Hwnd(), {{ids.group, IDS_BUTTON_GROUP},
-                                 {ids.patternLabel, IDS_PATTERN_LABEL},
-                                 {ids.manager, IDS_SETTING_MANAGER},
-                                 {ids.wizard, IDS_WIZARD},
-                                 {ids.defaults, IDS_DEFAULT}});
-    SetButtonLabels(*page);
-  }
   ApplyCaptions(
       hwnd_, {{IDC_MAIN_OK, IDS_OK}, {IDCANCEL, IDS_CANCEL}, {IDC_MAIN_APPLY, IDS_APPLY}, {IDC_MAIN_HELP, IDS_HELP}});
-  onScreen_->SetCaptions();
+}
+
+// A page just made shows what the window shows so far: captions and labels, the keyboard's plan, the patterns as
+// last read, the live buttons or the on-screen settings.
+void CfrmMain::FillPage(PageIndex index) {
+  if (index == kOnScreenPage) {
+    onScreen_->SetCaptions();
+    onScreen_->ShowSettings();
+    return;
+  }
+  ButtonTabPage* page = ButtonPage(index);
+  if (!IsMade(page)) return;
+  const ButtonPageIds& ids = page->Ids();
+  ApplyCaptions(page->Hwnd(), {{ids.group, IDS_BUTTON_GROUP},
+                               {ids.patternLabel, IDS_PATTERN_LABEL},
+                               {ids.manager, IDS_SETTING_MANAGER},
+                               {ids.wizard, IDS_WIZARD},
+                               {ids.defaults, IDS_DEFAULT}});
+  SetButtonLabels(*page);
+  const std::vector<ButtonTabPage*> filled = FilledButtonPages();
+  if (std::find(filled.begin(), filled.end(), page) != filled.end()) {
+    FillPatternCombo(*page);
+    for (int i = 0; i < ids.positions; ++i) {
+      page->ShowName(i, model_.live.buttons[ids.firstRecord + i].name);
+      // The picture chosen when the buttons were last shown: choosing again could differ, as a choice may
+      // rewrite the record's code.
+      const int shown = shownPictures_[static_cast<size_t>(ids.firstRecord + i)];
+      if (shown != 0)
+        page->Button(i).SetBitmapId(shown);
+      else
+        SetButtonImage(ids.firstRecord + i, kPictureNormal);
+    }
+  }
+  const TabPlan& plan = model_.plan;
+  if (page == notebook_ && plan.layout.Has(kNotebookPage))
+    for (int pos = 2; pos >= plan.notebookShown; --pos) notebook_->HidePosition(pos);
+  if (page == desktop_ && plan.desktopOverride)
+    for (int pos = 4; pos >= plan.desktopCount; --pos) desktop_->HidePosition(pos);
+  if (page == desktop_ && plan.namedKeys)
+    for (UINT i = 0; i < 5; ++i) desktop_->SetLabel(static_cast<int>(i), LoadStr(IDS_KEY_MAIL + i));
+  if (model_.machine.hidePatternControls) page->HidePatternControls();
+}
+
+// The page of the selected tab made (and filled), with the window's fonts; false when it could not be made.
+bool CfrmMain::MakeShownPage() {
+  const PageIndex page = SelectedPage();
+  if (page == kNoPage || !tabs_.MakePage(static_cast<int>(page))) return false;
+  ApplyPageFonts(page);
+  return true;
 }
 
 void CfrmMain::SetTabCaptions() {
@@ -335,6 +378,8 @@ void CfrmMain::OnDpiChanged() {
   tabs_.PlacePages();
 }
 
+// The tabs this keyboard has, and the selected one; the pages take the plan's hidden positions and labels as they
+// are made.
 void CfrmMain::SetupTabsForKeyboard() {
   model_.PlanTabs(keyboardBits_, InitialTab);
   const TabPlan& plan = model_.plan;
@@ -344,18 +389,9 @@ void CfrmMain::SetupTabsForKeyboard() {
     (void)tabs_.RemovePage(index);  // the plan only names tabs that are there
   }
   tab.Select(plan.selectTab);
-  if (plan.layout.Has(kNotebookPage))
-    for (int pos = 2; pos >= plan.notebookShown; --pos) notebook_->HidePosition(pos);
-  if (plan.desktopOverride)
-    for (int pos = 4; pos >= plan.desktopCount; --pos) desktop_->HidePosition(pos);
-  if (plan.namedKeys)
-    for (UINT i = 0; i < 5; ++i) desktop_->SetLabel(static_cast<int>(i), LoadStr(IDS_KEY_MAIL + i));
 }
 
-void CfrmMain::ApplyDispSetting() {
-  if (!model_.machine.hidePatternControls) return;
-  for (ButtonTabPage* page : {desktop_, notebook_}) page->HidePatternControls();
-}
+bool CfrmMain::IsMade(const Dialog* page) { return page != nullptr && page->Hwnd() != nullptr; }
 
 ButtonTabPage* CfrmMain::ButtonPage(PageIndex page) const {
   if (page == kDesktopPage) return desktop_;
@@ -379,7 +415,7 @@ std::vector<ButtonTabPage*> CfrmMain::FilledButtonPages() const {
 ButtonTabPage* CfrmMain::PageOfRecord(int record, int& position) const {
   ButtonTabPage* page = record < 5 ? desktop_ : notebook_;
   position = record < 5 ? record : record - 5;
-  return page != nullptr && position < page->Ids().positions ? page : nullptr;
+  return IsMade(page) && position < page->Ids().positions ? page : nullptr;
 }
 
 PageIndex CfrmMain::SelectedPage() const { return model_.plan.layout.PageAt(TabItem(IDC_MAIN_TAB).Selected()); }
@@ -388,7 +424,7 @@ void CfrmMain::ShowTab(int index) {
   const TabControl tab = TabItem(IDC_MAIN_TAB);
   if (tab.Selected() == index) return;
   tab.Select(index);
-  ApplyPageFonts(SelectedPage());
+  (void)MakeShownPage();  // a page that cannot be made leaves its tab empty
   tabs_.ShowCurrentPage();
 }
 
@@ -397,21 +433,26 @@ void CfrmMain::FocusTabControl() { SetFocus(Item(IDC_MAIN_TAB)); }
 void CfrmMain::TakeDefaultLookFromOk() { ButtonItem(IDC_MAIN_OK).SetDefaultLook(false); }
 
 void CfrmMain::FillPatternList() {
-  const std::vector<std::u16string> names = model_.PatternNames();
-  std::vector<std::wstring> items;
-  for (const std::u16string& name : names) items.push_back(Wide(name));
-  for (ButtonTabPage* page : FilledButtonPages()) {
-    const ComboBox combo = page->ComboItem(page->Ids().pattern);
-    combo.Fill(items);
-    combo.Select(model_.currUser - 1);
-  }
+  patternNames_ = model_.PatternNames();
+  for (ButtonTabPage* page : FilledButtonPages())
+    if (IsMade(page)) FillPatternCombo(*page);
 }
 
+void CfrmMain::FillPatternCombo(ButtonTabPage& page) const {
+  std::vector<std::wstring> items;
+  for (const std::u16string& name : patternNames_) items.push_back(Wide(name));
+  const ComboBox combo = page.ComboItem(page.Ids().pattern);
+  combo.Fill(items);
+  combo.Select(model_.currUser - 1);
+}
+
+// The live buttons on the pages made; a page made later shows them then. The pictures are chosen for every
+// button all the same: the choice may rewrite a record's code.
 void CfrmMain::ShowUserData() {
   for (ButtonTabPage* page : FilledButtonPages()) {
     const ButtonPageIds& ids = page->Ids();
     for (int i = 0; i < ids.positions; ++i) {
-      page->ShowName(i, model_.live.buttons[ids.firstRecord + i].name);
+      if (IsMade(page)) page->ShowName(i, model_.live.buttons[ids.firstRecord + i].name);
       SetButtonImage(ids.firstRecord + i, kPictureNormal);
     }
   }
@@ -426,6 +467,7 @@ void CfrmMain::SetButtonImage(int record, int state) {
     rec.code = u"M";
     model_.saved.buttons[record].code = u"M";
   }
+  shownPictures_[static_cast<size_t>(record)] = picture.bitmapId;
   int pos = 0;
   if (ButtonTabPage* page = PageOfRecord(record, pos)) page->Button(pos).SetBitmapId(picture.bitmapId);
 }
@@ -453,7 +495,8 @@ void CfrmMain::MarkFocus(int labelId, bool focused) {
     return;
   }
   for (ButtonTabPage* p : {page, page == desktop_ ? notebook_ : desktop_})
-    if (HWND label = p->Item(labelId)) InvalidateRect(label, nullptr, TRUE);
+    if (IsMade(p))
+      if (HWND label = p->Item(labelId)) InvalidateRect(label, nullptr, TRUE);
 }
 
 void CfrmMain::EditButton(int record) {
@@ -574,10 +617,10 @@ void CfrmMain::ChangePattern(PageIndex pageIndex) {
     return;
   }
   for (ButtonTabPage* other : FilledButtonPages())
-    if (other != self) other->ComboItem(other->Ids().pattern).Select(s);
+    if (other != self && IsMade(other)) other->ComboItem(other->Ids().pattern).Select(s);
   ShowUserData();
   Notify();
-  onScreen_->RefreshPreview();
+  if (IsMade(onScreen_)) onScreen_->RefreshPreview();
 }
 
 WizardRequest CfrmMain::WizardRequestFor(int buttonKind) {
@@ -667,9 +710,10 @@ bool CfrmMain::OnButtonClicked(int id) {
 }
 
 bool CfrmMain::OnNotify(NMHDR* header, LRESULT& result) {
-  // The tab already shows the new selection: its page takes its fonts before it is shown.
+  // The tab already shows the new selection: its page is made, if it is not yet, and takes its fonts before it
+  // is shown.
   if (header->hwndFrom == Item(IDC_MAIN_TAB) && header->code == static_cast<UINT>(TCN_SELCHANGE))
-    ApplyPageFonts(SelectedPage());
+    (void)MakeShownPage();  // a page that cannot be made leaves its tab empty
   if (!tabs_.OnNotify(*header, result)) return false;
   if (header->code == static_cast<UINT>(TCN_SELCHANGE)) PostPageShown();
   return true;
@@ -680,6 +724,16 @@ bool CfrmMain::OnMessage(UINT msg, WPARAM w, LPARAM, INT_PTR& result) {
     // The system tells only top-level windows, so the pages learn it from here.
     SetAppActive(w != FALSE);
     return false;
+  }
+  if (msg == WM_TIMER && w == kMakePagesTimer) {
+    // One page per tick, so that a click in between waits for one page at most; then the shell's icons.
+    KillTimer(hwnd_, w);
+    if (tabs_.MakeWaitingPage())
+      SetTimer(hwnd_, kMakePagesTimer, kMakeNextPageDelayMs, nullptr);
+    else
+      SetTimer(hwnd_, kShellIconsTimer, kMakeNextPageDelayMs, nullptr);
+    result = 0;
+    return true;
   }
   if (msg == WM_TIMER && (w == kShellIconsTimer || w == kPrepareRegistrationTimer)) {
     KillTimer(hwnd_, w);
@@ -732,8 +786,9 @@ RegistrationContext CfrmMain::RegistrationContextOfRun() {
 }
 
 void CfrmMain::ClearDefaultLook() {
-  for (ButtonTabPage* page : {desktop_, notebook_}) page->ClearDefaultLook();
-  onScreen_->ClearDefaultLook();
+  for (ButtonTabPage* page : {desktop_, notebook_})
+    if (IsMade(page)) page->ClearDefaultLook();
+  if (IsMade(onScreen_)) onScreen_->ClearDefaultLook();
 }
 
 bool CfrmMain::PreTranslate(MSG& msg) {
@@ -808,7 +863,7 @@ bool CfrmMain::OnAltKey(const MSG& msg) {
   ButtonTabPage* page = ButtonPage(pageIndex);
   const bool managerShown = page != nullptr && IsWindowVisible(page->Item(page->Ids().manager));
   const AltCommand command =
-      DecideAltKey(static_cast<uint32_t>(msg.wParam), pageIndex, managerShown, onScreen_->DisplayOn());
+      DecideAltKey(static_cast<uint32_t>(msg.wParam), pageIndex, managerShown, model_.liveOnScreen.on != 0);
   if (command == AltCommand::kNotMine) return false;
   RunAltCommand(command, page);
   return true;

@@ -53,9 +53,10 @@ class CfrmMain : public Dialog, public MainServices {
 
   MainModel& Model() { return model_; }
   CMainTabCtrl& Tabs() { return tabs_; }
-  ButtonTabPage* DesktopPage() const { return desktop_; }
-  ButtonTabPage* NotebookPage() const { return notebook_; }
-  CtabMainOSDTab* OnScreenPage() const { return onScreen_; }
+  // The pages, their windows made (and filled) when not made yet.
+  ButtonTabPage* DesktopPage() { return MadeOrNull(desktop_, kDesktopPage); }
+  ButtonTabPage* NotebookPage() { return MadeOrNull(notebook_, kNotebookPage); }
+  CtabMainOSDTab* OnScreenPage() { return MadeOrNull(onScreen_, kOnScreenPage); }
   const TabPlan& Plan() const { return model_.plan; }
 
   // Commands, as the buttons of the window and its pages run them.
@@ -115,7 +116,10 @@ class CfrmMain : public Dialog, public MainServices {
   void SetFonts();
   void ApplyPageFonts(PageIndex page, bool again = false);
   void SetupTabsForKeyboard();
-  void ApplyDispSetting();
+  void FillPage(PageIndex page);
+  [[nodiscard]] bool MakeShownPage();
+  void FillPatternCombo(ButtonTabPage& page) const;
+  static bool IsMade(const Dialog* page);
   void Notify();
   bool AskToSave(int& answer);
   // The set-up wizard: what it is given, the wizard-only run, saving what it brings back, and the hand-over
@@ -132,6 +136,10 @@ class CfrmMain : public Dialog, public MainServices {
   Dialog* ShownPage() const;
   void ClearDefaultLook();
   void PostPageShown();
+  template <typename Page>
+  Page* MadeOrNull(Page* page, PageIndex index) {
+    return page != nullptr && tabs_.MakePage(static_cast<int>(index)) ? page : nullptr;
+  }
 
   // The keyboard filter's handlers, one per message it looks at.
   void OnHoverMessage(const MSG& msg);
@@ -165,8 +173,10 @@ class CfrmMain : public Dialog, public MainServices {
   // Where the pointer was first seen over the window: a move from there asks for the registration dialog ahead.
   std::optional<POINT> firstPointer_;
   bool refused_ = false;
-  std::optional<bool> started_;     // the start-up check's answer, once it ran
-  std::u16string commandLineText_;  // the joined, trimmed command line as typed
+  std::optional<bool> started_;                    // the start-up check's answer, once it ran
+  std::u16string commandLineText_;                 // the joined, trimmed command line as typed
+  std::vector<std::u16string> patternNames_;       // as last read, for the pages made later
+  std::array<int, kButtonSlots> shownPictures_{};  // each button's picture as last chosen, 0 before
   Hook filterHook_;
 };
 

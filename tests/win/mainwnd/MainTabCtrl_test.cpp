@@ -38,13 +38,17 @@ struct TabFixture {
   }
   ~TabFixture() { host.SetHook(nullptr); }
 
-  bool Create() {
-    return control.CreatePages(
+  // The page objects, and every page's window as the main window's idle time makes them.
+  bool Create(bool makeWindows = true) {
+    const bool created = control.CreatePages(
         [this](int page, UINT templateId) {
           made.emplace_back(page, templateId);
           return std::make_unique<Dialog>(templateId);
         },
         L"Arial");
+    while (makeWindows && control.MakeWaitingPage()) {
+    }
+    return created;
   }
   int Selected() const { return static_cast<int>(SendMessageW(tab, TCM_GETCURSEL, 0, 0)); }
   void Select(int index) const { SendMessageW(tab, TCM_SETCURSEL, static_cast<WPARAM>(index), 0); }
@@ -100,6 +104,34 @@ TEST(MainTabCtrl, CreatePagesMakesThreeEmptyTabsAndChildPagesInTabOrder) {
   // Called once only.
   EXPECT_FALSE(f.Create());
   EXPECT_EQ(f.TabCount(), 3);
+}
+
+TEST(MainTabCtrl, APageWindowIsMadeWhenFirstShownOrAskedForAndOnlyOnce) {
+  TabFixture f;
+  std::vector<int> told;
+  f.control.OnPageMade([&](int page) {
+    EXPECT_NE(f.control.Page(page)->Hwnd(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(f.control.Page(page)->Hwnd()));
+    told.push_back(page);
+  });
+  ASSERT_TRUE(f.Create(false));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(f.control.Page(i)->Hwnd(), nullptr) << i;
+  f.Select(2);
+  f.control.ShowCurrentPage();
+  EXPECT_EQ(told, std::vector<int>{2});
+  EXPECT_TRUE(IsWindowVisible(f.control.Page(2)->Hwnd()));
+  // A removed tab's page is never made in idle time; the rest are, one per call, in kind order.
+  ASSERT_TRUE(f.control.RemovePage(0));
+  EXPECT_TRUE(f.control.MakeWaitingPage());
+  EXPECT_FALSE(f.control.MakeWaitingPage());
+  EXPECT_EQ(told, (std::vector<int>{2, 1}));
+  EXPECT_TRUE(SameRect(f.PlaceOf(f.control.Page(1)->Hwnd()), f.DisplayArea()));
+  EXPECT_FALSE(IsWindowVisible(f.control.Page(1)->Hwnd()));
+  // Asked for by kind, a removed page is made too; made pages are not made again.
+  EXPECT_TRUE(f.control.MakePage(0));
+  EXPECT_TRUE(f.control.MakePage(2));
+  EXPECT_FALSE(f.control.MakePage(3));
+  EXPECT_EQ(told, (std::vector<int>{2, 1, 0}));
 }
 
 TEST(MainTabCtrl, TemplateIdsSetByTheMainDialogReachTheFactory) {
