@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "Dpi_win32.h"
+#include "ui/DpiScale.h"
 
 namespace tapstart {
 namespace {

@@ -3,8 +3,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "ui/Controls_win32.h"
 
 namespace tapstart {
@@ -37,12 +35,15 @@ bool CMainTabCtrl::MakePage(int page) {
 }
 
 bool CMainTabCtrl::MakeWaitingPage() {
-  for (int page = 0; page < kPages; ++page) {
-    Dialog* p = Page(page);
-    const bool listed = std::find(pageTable_.begin(), pageTable_.end(), p) != pageTable_.end();
-    if (p != nullptr && listed && p->Hwnd() == nullptr && MakePage(page)) return true;
-  }
+  for (Dialog* page : pageTable_)
+    if (page != nullptr && page->Hwnd() == nullptr && MakePage(KindOf(page))) return true;
   return false;
+}
+
+int CMainTabCtrl::KindOf(const Dialog* page) const {
+  for (int kind = 0; kind < kPages; ++kind)
+    if (page != nullptr && pages_[static_cast<size_t>(kind)].get() == page) return kind;
+  return -1;
 }
 
 void CMainTabCtrl::ShowCurrentPage() {
@@ -50,8 +51,7 @@ void CMainTabCtrl::ShowCurrentPage() {
   const int selected = TabControl(tab_).Selected();
   if (selected < 0 || selected >= PageCount()) return;
   Dialog* selectedPage = pageTable_[static_cast<size_t>(selected)];
-  for (int page = 0; page < kPages; ++page)
-    if (selectedPage != nullptr && Page(page) == selectedPage) (void)MakePage(page);  // a failed one stays empty
+  (void)MakePage(KindOf(selectedPage));  // a page that cannot be made leaves its tab empty
   HWND shown = selectedPage != nullptr ? selectedPage->Hwnd() : nullptr;
   if (shown != nullptr) ShowWindow(shown, SW_HIDE);
 

@@ -75,6 +75,8 @@ class CMainTabCtrl {
  private:
   // The tab control's display area in its parent's coordinates.
   RECT PageArea() const;
+  // The kind of a page object (0 to 2), or -1 for none of this control's.
+  int KindOf(const Dialog* page) const;
   HWND tab_ = nullptr;
   std::array<UINT, kPages> templateIds_ = {IDD_DT_TAB, IDD_NT_TAB, IDD_OSD_TAB};
   std::array<std::unique_ptr<Dialog>, kPages> pages_;

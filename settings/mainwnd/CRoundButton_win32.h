@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui/Dpi_win32.h"
+#include "ui/DpiScale.h"
 #include "ui/Handles_win32.h"
 
 namespace tapstart {
